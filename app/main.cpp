@@ -1,0 +1,17 @@
+#include "app/mainwindow.h"
+#include "forms/application.h"
+#include "forms/runtimeerror.h"
+
+int main(int argc, char *argv[])
+{
+    forms::Application app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("ravelinta"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(RAVELINTA_VERSION));
+    try {
+        MainWindow window;
+        window.show();
+        return app.exec();
+    } catch (const forms::RuntimeError &error) {
+        return forms::Application::report(error);
+    }
+}
