@@ -1,3 +1,4 @@
+#include "app/applicationsetup.h"
 #include "app/mainwindow.h"
 #include "forms/application.h"
 #include "forms/runtimeerror.h"
@@ -5,8 +6,7 @@
 int main(int argc, char *argv[])
 {
     forms::Application app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("ravelinta"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(RAVELINTA_VERSION));
+    setUpApplication(app);
     try {
         MainWindow window;
         window.show();

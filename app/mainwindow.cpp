@@ -20,7 +20,7 @@ MainWindow::MainWindow(QWidget *parent)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(mainwindowdesign::caption());
-    setWindowIcon(QIcon(mainwindowdesign::iconPath()));
+    setWindowIcon(mainwindowdesign::icon());
     setFixedSize(forms::twipsToPixels(mainwindowdesign::ClientTwips.width()),
                  forms::twipsToPixels(mainwindowdesign::ClientTwips.height()));
     QPalette background = palette();

@@ -27,31 +27,32 @@ QStringList hourRows()
 std::vector<forms::ControlDesign> build()
 {
     using Kind = forms::ControlDesign::Kind;
-    const QString window;
-    const QString dial = QStringLiteral("Picture1");
+    const QString dial = u"Picture1"_qs;
     const quint32 dialBackground = 0x00FF8080;
     const quint32 headingBackground = 0x0080C0FF;
 
     return {
         // Where the hour points' X and Y are kept as text.
-        {QStringLiteral("List1"), 4, Kind::ListBox, window, {4560, 1440, 975, 2055}, false, {}, {}, {}, 0},
-        {QStringLiteral("List1"), 3, Kind::ListBox, window, {3960, 1440, 975, 2055}, false, {}, {}, {}, 0},
-        {QStringLiteral("Timer1"), -1, Kind::Timer, window, {}, false, {}, {}, {}, 100},
-        {QStringLiteral("Text1"), -1, Kind::TextBox, window, {120, 4560, 7095, 1815}, true, {},
-         resourceText(QStringLiteral(":/description.txt")), {}, 0},
-        {QStringLiteral("List1"), 2, Kind::ListBox, window, {4440, 3960, 975, 915}, false, {}, {},
-         {QStringLiteral("I"), QStringLiteral("II"), QStringLiteral("III"), QStringLiteral("IV"),
-          QStringLiteral("V"), QStringLiteral("VI"), QStringLiteral("VII"), QStringLiteral("VIII"),
-          QStringLiteral("IX"), QStringLiteral("X"), QStringLiteral("XI"), QStringLiteral("XII")}, 0},
-        {QStringLiteral("List1"), 1, Kind::ListBox, window, {5280, 840, 975, 2055}, true, {}, {}, hourRows(), 0},
-        {dial, -1, Kind::PictureBox, window, {120, 480, 4000, 4000}, true, dialBackground, {}, {}, 0},
-        {QStringLiteral("Picture3"), 0, Kind::Picture, dial, {0, 0, 495, 495}, false, {}, iconPath(), {}, 0},
-        {QStringLiteral("Label2"), 0, Kind::Label, dial, {600, 0, 495, 375}, false, dialBackground,
-         QStringLiteral("0"), {}, 0},
-        {QStringLiteral("Label1"), 2, Kind::Label, window, {840, 0, 5535, 375}, true, headingBackground,
-         QStringLiteral("Ravelinta"), {}, 0},
-        {QStringLiteral("Label1"), 0, Kind::Label, window, {5280, 480, 975, 405}, true, headingBackground,
-         QStringLiteral("Час"), {}, 0},
+        {.name = u"List1"_qs, .index = 4, .kind = Kind::ListBox, .twips = {4560, 1440, 975, 2055}, .visible = false},
+        {.name = u"List1"_qs, .index = 3, .kind = Kind::ListBox, .twips = {3960, 1440, 975, 2055}, .visible = false},
+        {.name = u"Timer1"_qs, .kind = Kind::Timer, .visible = false, .interval = 100},
+        {.name = u"Text1"_qs, .kind = Kind::TextBox, .twips = {120, 4560, 7095, 1815},
+         .text = resourceText(u":/description.txt"_qs), .accessibleName = u"Описание на упражнението"_qs},
+        {.name = u"List1"_qs, .index = 2, .kind = Kind::ListBox, .twips = {4440, 3960, 975, 915}, .visible = false,
+         .items = {u"I"_qs, u"II"_qs, u"III"_qs, u"IV"_qs, u"V"_qs, u"VI"_qs, u"VII"_qs, u"VIII"_qs, u"IX"_qs,
+                   u"X"_qs, u"XI"_qs, u"XII"_qs}},
+        {.name = u"List1"_qs, .index = 1, .kind = Kind::ListBox, .twips = {5280, 840, 975, 2055}, .items = hourRows(),
+         .accessibleName = u"Час"_qs},
+        {.name = dial, .kind = Kind::PictureBox, .twips = {120, 480, 4000, 4000}, .background = dialBackground,
+         .accessibleName = u"Циферблат"_qs},
+        {.name = u"Picture3"_qs, .index = 0, .kind = Kind::Picture, .container = dial, .twips = {0, 0, 495, 495},
+         .visible = false, .text = iconPath(), .accessibleName = u"Маркер на избрания час"_qs},
+        {.name = u"Label2"_qs, .index = 0, .kind = Kind::Label, .container = dial, .twips = {600, 0, 495, 375},
+         .visible = false, .background = dialBackground, .text = u"0"_qs},
+        {.name = u"Label1"_qs, .index = 2, .kind = Kind::Label, .twips = {840, 0, 5535, 375},
+         .background = headingBackground, .text = u"Ravelinta"_qs},
+        {.name = u"Label1"_qs, .index = 0, .kind = Kind::Label, .twips = {5280, 480, 975, 405},
+         .background = headingBackground, .text = u"Час"_qs},
     };
 }
 
@@ -70,6 +71,14 @@ QString fontFamily()
 QString iconPath()
 {
     return QStringLiteral(":/hamburger.png");
+}
+
+QIcon icon()
+{
+    QIcon icon;
+    for (const char *file : {":/hamburger.png", ":/hamburger@2x.png", ":/hamburger-128.png", ":/hamburger-256.png"})
+        icon.addFile(QString::fromLatin1(file));
+    return icon;
 }
 
 const std::vector<forms::ControlDesign> &controls()

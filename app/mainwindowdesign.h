@@ -2,6 +2,7 @@
 
 #include "forms/controldesign.h"
 
+#include <QIcon>
 #include <QSize>
 #include <QString>
 
@@ -18,6 +19,8 @@ inline constexpr int FontPointSize = 12;
 QString caption();
 QString fontFamily();
 QString iconPath();
+// The hamburger in every size it is drawn in, for the window and the desktop.
+QIcon icon();
 const std::vector<forms::ControlDesign> &controls();
 
 } // namespace mainwindowdesign

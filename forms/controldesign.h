@@ -24,6 +24,7 @@ struct ControlDesign
     QString text;                   // caption, text box contents or resource path of a picture
     QStringList items;              // list box rows
     int interval = 0;               // timer period in milliseconds
+    QString accessibleName;         // what a screen reader calls it
 };
 
 } // namespace forms

@@ -5,12 +5,40 @@
 #include "forms/picturebox.h"
 #include "forms/twips.h"
 
+#include <QIcon>
 #include <QLabel>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QTimer>
 
 namespace forms {
+
+namespace {
+
+// The picture at `path` for a screen with `ratio` device pixels per logical
+// pixel: made from the larger drawing ("name@2x.png") where there is one,
+// rather than blown up from the small one.
+QPixmap pictureAt(const QString &path, qreal ratio)
+{
+    const QIcon icon(path);
+    const QSize logical = QPixmap(path).size();
+    if (icon.isNull() || logical.isEmpty())
+        return {};
+    const QSize device = (QSizeF(logical) * ratio).toSize();
+    QSize best = logical;
+    for (const QSize &available : icon.availableSizes()) {
+        const bool bigEnough = available.width() >= device.width();
+        if (bigEnough && (best.width() < device.width() || available.width() < best.width()))
+            best = available;
+    }
+    QPixmap pixmap = icon.pixmap(best);
+    if (pixmap.size() != device)
+        pixmap = pixmap.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
+} // namespace
 
 FormControls::FormControls(QWidget *form, std::span<const ControlDesign> design)
 {
@@ -38,6 +66,8 @@ FormControls::FormControls(QWidget *form, std::span<const ControlDesign> design)
                 widget->setAutoFillBackground(true);
             }
             widget->setVisible(control.visible);
+            if (!control.accessibleName.isEmpty())
+                widget->setAccessibleName(control.accessibleName);
         }
 
         if (control.index < 0) {
@@ -71,7 +101,7 @@ QObject *FormControls::create(const ControlDesign &control, QWidget *parent) con
         return new PictureBox(parent);
     case Kind::Picture: {
         auto *picture = new QLabel(parent);
-        const QPixmap pixmap(control.text);
+        const QPixmap pixmap = pictureAt(control.text, parent->devicePixelRatioF());
         if (pixmap.isNull())
             raiseRuntimeError(RuntimeError::TypeMismatch, QStringLiteral("no picture at %1").arg(control.text));
         picture->setPixmap(pixmap);

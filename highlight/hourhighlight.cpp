@@ -74,10 +74,22 @@ void HourHighlight::Timer1_Timer()
     m_controls.Picture1->setChildTop(numeral, forms::textToSingle(lists(YList).List(h - 1)));
     numeral.setText(lists(NumeralList).List(h - 1));
     numeral.setVisible(true);
+    describe(h, numeral.text());
 
     if (HighlightTicks > LastShownTick) {
         marker.setVisible(false);
         m_controls.Timer1->stop();
         numeral.setVisible(false);
+        describe(0);
     }
+}
+
+void HourHighlight::describe(qint16 hour, const QString &numeral)
+{
+    if (hour == m_describedHour)
+        return;
+    m_describedHour = hour;
+    // Qt tells screen readers that the description changed.
+    m_controls.Picture1->setAccessibleDescription(
+            hour == 0 ? QString() : QStringLiteral("Показан е час %1 (%2)").arg(hour).arg(numeral));
 }

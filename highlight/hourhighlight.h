@@ -47,6 +47,9 @@ public:
 
 private:
     void startHighlight(qint16 hour);
+    // Tells screen readers which hour the dial shows (0: none).
+    void describe(qint16 hour, const QString &numeral = {});
 
     Controls m_controls;
+    qint16 m_describedHour = 0;
 };

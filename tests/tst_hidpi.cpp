@@ -1,0 +1,82 @@
+// Run at several QT_SCALE_FACTOR values: the layout keeps its logical
+// geometry, and the dial's dots are drawn at the device's resolution.
+
+#include "app/dialgeometry.h"
+#include "app/mainwindow.h"
+#include "forms/listbox.h"
+#include "highlight/hourhighlight.h"
+
+#include <QLabel>
+#include <QTest>
+
+class TestHiDpi : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void logicalGeometryKept();
+    void dotsAtDeviceResolution();
+    void markerAtDeviceResolution();
+
+private:
+    const double m_scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+            ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+            : 1.0;
+};
+
+void TestHiDpi::logicalGeometryKept()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.devicePixelRatioF(), m_scale);
+    QCOMPARE(window.size(), QSize(489, 431));
+    QCOMPARE(window.findChild<QWidget *>(u"Picture1"_qs)->geometry(), QRect(8, 32, 267, 267));
+    QCOMPARE(window.findChild<QWidget *>(u"List1(1)"_qs)->geometry(), QRect(352, 56, 65, 137));
+}
+
+void TestHiDpi::dotsAtDeviceResolution()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QImage image = window.grab().toImage();
+    QCOMPARE(image.size(), (QSizeF(489, 431) * m_scale).toSize());
+
+    const QPointF inner(8 + 2, 32 + 2);
+    auto device = [&](QPointF dialUnits) { return ((inner + dialUnits * (263.0 / 1000)) * m_scale).toPoint(); };
+    QVERIFY(qGray(image.pixel(device(QPointF(500, 500)))) < 64);
+    for (int hour = 1; hour <= 12; ++hour)
+        QVERIFY2(qGray(image.pixel(device(dial::hourPoint(hour, QPointF(500, 500))))) < 64, qPrintable(QString::number(hour)));
+    // Beside a dot, the dial.
+    QCOMPARE(QColor(image.pixel(device(QPointF(500, 560)))), QColor(0x80, 0x80, 0xFF));
+
+    // A drawing blown up from one pixel per point would come in blocks of
+    // equal device pixels; at twice the resolution the centre dot's rim has
+    // neighbours within a block that differ.
+    if (m_scale == 2.0) {
+        const QPoint centre = device(QPointF(500, 500));
+        int differing = 0;
+        for (int y = centre.y() - 20; y < centre.y() + 20; y += 2)
+            for (int x = centre.x() - 20; x < centre.x() + 20; x += 2)
+                differing += image.pixel(x, y) != image.pixel(x + 1, y) || image.pixel(x, y) != image.pixel(x, y + 1);
+        QVERIFY2(differing > 0, "the dots are a scaled-up low-resolution drawing");
+    }
+}
+
+void TestHiDpi::markerAtDeviceResolution()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.findChild<forms::ListBox *>(u"List1(1)"_qs)->setCurrentRow(3);
+    window.highlight().Timer1_Timer();
+    const auto *marker = window.findChild<QLabel *>(u"Picture3(4)"_qs);
+    QVERIFY(marker->isVisible());
+    QCOMPARE(marker->size(), QSize(33, 33));
+    QCOMPARE(marker->pixmap().devicePixelRatio(), m_scale);
+    QCOMPARE(marker->pixmap().deviceIndependentSize(), QSizeF(32, 32));
+}
+
+QTEST_MAIN(TestHiDpi)
+#include "tst_hidpi.moc"
