@@ -4,7 +4,7 @@
 # usage: check_debian_package.sh BUILD_DIR VERSION APP_ID
 set -euo pipefail
 build=$1 version=$2 app_id=$3
-for tool in cpack dpkg-deb dpkg-shlibdeps; do
+for tool in cpack dpkg-deb dpkg-shlibdeps file; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (dpkg-dev)"; exit 77; }
 done
 out=$(mktemp -d)
