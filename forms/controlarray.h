@@ -27,7 +27,6 @@ public:
     ControlArray() = default;
     explicit ControlArray(const QString &name) : m_name(name) {}
 
-    QString name() const { return m_name; }
     void add(qint16 index, Control *control)
     {
         if (exists(index))

@@ -39,11 +39,6 @@ qint16 ListBox::ListIndex() const
     return selected.isEmpty() ? qint16(-1) : qint16(row(selected.first()));
 }
 
-qint16 ListBox::ListCount() const
-{
-    return qint16(count());
-}
-
 void ListBox::focusInEvent(QFocusEvent *event)
 {
     const bool hadCurrent = currentIndex().isValid();

@@ -19,7 +19,6 @@ public:
     QString List(qint16 index) const;
     // The selected row counted from 0, or -1 when none is selected.
     qint16 ListIndex() const;
-    qint16 ListCount() const;
 
 signals:
     void Click();

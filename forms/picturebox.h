@@ -45,14 +45,6 @@ public:
     void setChildTop(QWidget &child, float top) const;
     float childWidth(const QWidget &child) const;
 
-    struct Dot
-    {
-        QPointF centre; // logical pixels of the client area
-        int width = 1;
-        QColor colour;
-    };
-    const QList<Dot> &dots() const { return m_dots; }
-
 signals:
     // button: 1 left, 2 right, 4 middle (0 any other); shift: 1 Shift,
     // 2 Ctrl, 4 Alt; x and y in user units.
@@ -67,6 +59,14 @@ protected:
 private:
     QSizeF innerSize() const;
     void paintDots();
+
+    // What PSet drew, painted again on every repaint.
+    struct Dot
+    {
+        QPointF centre; // logical pixels of the client area
+        int width = 1;
+        QColor colour;
+    };
 
     QWidget *m_client = nullptr;
     std::optional<float> m_scaleWidth;

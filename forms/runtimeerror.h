@@ -26,7 +26,6 @@ public:
 
     Code code() const { return m_code; }
     QString description() const;
-    QString detail() const { return m_detail; }
     // The text shown to the user: number, description and what failed.
     QString message() const;
 

@@ -64,6 +64,8 @@ void HourHighlight::Picture1_MouseDown(qint16, qint16, float x, float y)
 void HourHighlight::Timer1_Timer()
 {
     const qint16 h = SelectedHour;
+    if (h < 1 || h > 12) // a tick with no hour chosen: nothing to show, and element 0 is no hour
+        forms::raiseRuntimeError(forms::RuntimeError::SubscriptOutOfRange, QStringLiteral("hour %1").arg(h));
     const auto &lists = *m_controls.List1;
     QLabel &marker = (*m_controls.Picture3)(h);
     QLabel &numeral = *m_controls.Label2;

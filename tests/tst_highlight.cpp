@@ -16,6 +16,7 @@ private slots:
     void cycleTickByTick_data();
     void cycleTickByTick();
     void restartMidHighlight();
+    void tickWithoutChoiceShowsNothing();
     void listChoosesByMouseAndKeyboard();
     void realTimeCycle();
     void dialChoosesByDirection_data();
@@ -169,6 +170,17 @@ void TestHighlight::restartMidHighlight()
     QVERIFY(dial.shown().timer); // the count started again
     highlight.Timer1_Timer();
     QVERIFY(!dial.shown().timer);
+}
+
+void TestHighlight::tickWithoutChoiceShowsNothing()
+{
+    // Marker 0 is the pattern the others are copied from, not an hour.
+    MainWindow window;
+    const Dial dial(window);
+    QCOMPARE(runtimeErrorOf([&] { window.highlight().Timer1_Timer(); }),
+             int(forms::RuntimeError::SubscriptOutOfRange));
+    QVERIFY(!window.findChild<QLabel *>(u"Picture3(0)"_qs)->isVisibleTo(&window));
+    QVERIFY(!dial.shown().numeral);
 }
 
 void TestHighlight::listChoosesByMouseAndKeyboard()
