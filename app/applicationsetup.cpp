@@ -1,7 +1,5 @@
 #include "app/applicationsetup.h"
 
-#include "app/mainwindowdesign.h"
-
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
@@ -14,7 +12,6 @@ void setUpApplication(QApplication &app)
     QCoreApplication::setApplicationVersion(QStringLiteral(RAVELINTA_VERSION));
     QCoreApplication::setOrganizationDomain(QStringLiteral("ravelinta.org"));
     QGuiApplication::setDesktopFileName(QStringLiteral(RAVELINTA_APP_ID));
-    QApplication::setWindowIcon(mainwindowdesign::icon());
     loadQtTranslations(app);
 }
 

@@ -75,9 +75,12 @@ QString iconPath()
 
 QIcon icon()
 {
+    // Title bars and task bars want at most 64 pixels; the larger drawings
+    // are installed for the desktop's menus. Each file added here is decoded
+    // at start-up, so only these two.
     QIcon icon;
-    for (const char *file : {":/hamburger.png", ":/hamburger@2x.png", ":/hamburger-128.png", ":/hamburger-256.png"})
-        icon.addFile(QString::fromLatin1(file));
+    icon.addFile(u":/hamburger.png"_qs);
+    icon.addFile(u":/hamburger@2x.png"_qs);
     return icon;
 }
 

@@ -19,7 +19,7 @@ inline constexpr int FontPointSize = 12;
 QString caption();
 QString fontFamily();
 QString iconPath();
-// The hamburger in every size it is drawn in, for the window and the desktop.
+// The window's icon: the hamburger at one and at two pixels per point.
 QIcon icon();
 const std::vector<forms::ControlDesign> &controls();
 

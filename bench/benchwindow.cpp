@@ -109,16 +109,21 @@ int main(int argc, char *argv[])
     argc = 1;
 
     forms::Application app(argc, argv);
+    const double appAt = nowMs();
+    double setUpAt = appAt;
     std::unique_ptr<QWidget> window;
     QWidget *painted = nullptr; // the dial, or the baseline's label
     if (program) {
         setUpApplication(app);
+        setUpAt = nowMs();
         window = std::make_unique<MainWindow>();
         painted = window->findChild<QWidget *>(QStringLiteral("Picture1"))->findChild<QWidget *>(QStringLiteral("clientArea"));
     } else {
         window = baselineWindow(painted);
     }
+    const double builtAt = nowMs();
     window->show();
+    const double shownAt = nowMs();
 
     double execAt = 0, exposedAt = -1, paintedAt = -1;
     EventWatch exposed(window->windowHandle(), QEvent::Expose, [&](QEvent *) {
@@ -135,6 +140,10 @@ int main(int argc, char *argv[])
         long timerEvents = 0;
         EventWatch timers(&app, QEvent::Timer, [&](QEvent *) { ++timerEvents; });
         QTimer::singleShot(1000, &app, [&] {
+            print("start_to_application_ms", appAt);
+            print("application_setup_ms", setUpAt - appAt);
+            print("window_construction_ms", builtAt - setUpAt);
+            print("show_ms", shownAt - builtAt);
             print("start_to_exposed_ms", exposedAt);
             print("exec_to_exposed_ms", exposedAt - execAt);
             print("exec_to_first_paint_ms", paintedAt - execAt);
