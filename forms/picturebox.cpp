@@ -164,8 +164,9 @@ void PictureBox::paintDots()
 
 void PictureBox::mousePressEvent(QMouseEvent *event)
 {
-    QFrame::mousePressEvent(event);
-    // Presses on the border are not on the drawing surface.
+    // The box takes every press that reaches it; those on the border are
+    // not on the drawing surface and choose nothing.
+    event->accept();
     const QPointF position = event->position() - contentsRect().topLeft();
     if (!QRect(QPoint(0, 0), innerSize().toSize()).contains(position.toPoint()))
         return;
