@@ -1,7 +1,6 @@
 #include "app/applicationsetup.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>

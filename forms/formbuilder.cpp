@@ -20,10 +20,11 @@ namespace {
 // rather than blown up from the small one.
 QPixmap pictureAt(const QString &path, qreal ratio)
 {
+    const QPixmap base(path);
+    if (base.isNull() || ratio == 1.0)
+        return base;
     const QIcon icon(path);
-    const QSize logical = QPixmap(path).size();
-    if (icon.isNull() || logical.isEmpty())
-        return {};
+    const QSize logical = base.size();
     const QSize device = (QSizeF(logical) * ratio).toSize();
     QSize best = logical;
     for (const QSize &available : icon.availableSizes()) {

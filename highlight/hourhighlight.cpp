@@ -18,6 +18,13 @@ constexpr qint16 NumeralList = 2;
 constexpr qint16 XList = 3;
 constexpr qint16 YList = 4;
 
+// Marker 0 is the pattern the others are copied from; only 1 to 12 are hours.
+void requireHour(qint16 hour)
+{
+    if (hour < 1 || hour > 12)
+        forms::raiseRuntimeError(forms::RuntimeError::SubscriptOutOfRange, QStringLiteral("hour %1").arg(hour));
+}
+
 } // namespace
 
 HourHighlight::HourHighlight(const Controls &controls, QObject *parent)
@@ -29,8 +36,7 @@ HourHighlight::HourHighlight(const Controls &controls, QObject *parent)
 
 void HourHighlight::startHighlight(qint16 hour)
 {
-    if (hour < 1 || hour > 12)
-        forms::raiseRuntimeError(forms::RuntimeError::SubscriptOutOfRange, QStringLiteral("hour %1").arg(hour));
+    requireHour(hour);
     m_controls.Picture3->forEach([](qint16 index, QLabel &marker) {
         if (index >= 1)
             marker.setVisible(false);
@@ -64,8 +70,7 @@ void HourHighlight::Picture1_MouseDown(qint16, qint16, float x, float y)
 void HourHighlight::Timer1_Timer()
 {
     const qint16 h = SelectedHour;
-    if (h < 1 || h > 12) // a tick with no hour chosen: nothing to show, and element 0 is no hour
-        forms::raiseRuntimeError(forms::RuntimeError::SubscriptOutOfRange, QStringLiteral("hour %1").arg(h));
+    requireHour(h); // a tick with no hour chosen has nothing to show
     const auto &lists = *m_controls.List1;
     QLabel &marker = (*m_controls.Picture3)(h);
     QLabel &numeral = *m_controls.Label2;
