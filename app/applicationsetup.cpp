@@ -5,11 +5,13 @@
 #include <QLocale>
 #include <QTranslator>
 
+using namespace Qt::StringLiterals;
+
 void setUpApplication(QApplication &app)
 {
-    QCoreApplication::setApplicationName(QStringLiteral("ravelinta"));
+    QCoreApplication::setApplicationName(u"ravelinta"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(RAVELINTA_VERSION));
-    QCoreApplication::setOrganizationDomain(QStringLiteral("ravelinta.org"));
+    QCoreApplication::setOrganizationDomain(u"ravelinta.org"_s);
     QGuiApplication::setDesktopFileName(QStringLiteral(RAVELINTA_APP_ID));
     loadQtTranslations(app);
 }
@@ -19,11 +21,11 @@ bool loadQtTranslations(QApplication &app)
     const QLocale bulgarian(QLocale::Bulgarian, QLocale::Bulgaria);
     const QString programDir = QCoreApplication::applicationDirPath();
     const QStringList places = {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
-                                programDir + QStringLiteral("/translations"),
-                                programDir + QStringLiteral("/../Resources/translations")};
+                                programDir + u"/translations"_s,
+                                programDir + u"/../Resources/translations"_s};
     auto *translator = new QTranslator(&app);
     for (const QString &place : places) {
-        if (translator->load(bulgarian, QStringLiteral("qtbase"), QStringLiteral("_"), place))
+        if (translator->load(bulgarian, u"qtbase"_s, u"_"_s, place))
             return QCoreApplication::installTranslator(translator);
     }
     delete translator;

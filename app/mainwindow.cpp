@@ -1,57 +1,187 @@
 #include "app/mainwindow.h"
 
-#include "app/dialgeometry.h"
-#include "app/mainwindowdesign.h"
-#include "forms/conversions.h"
-#include "forms/formbuilder.h"
-#include "forms/listbox.h"
-#include "forms/olecolor.h"
-#include "forms/picturebox.h"
-#include "forms/twips.h"
-#include "highlight/hourhighlight.h"
+#include "dial/dialgeometry.h"
+#include "dial/numbertext.h"
+#include "widgets/dialcanvas.h"
+#include "widgets/hourlist.h"
 
+#include <QApplication>
+#include <QFile>
+#include <QFrame>
 #include <QIcon>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QStringListModel>
 #include <QTimer>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The window's layout is designed in twips; fifteen make one logical pixel
+// (1440 twips per inch at 96 dots per inch). Qt scales logical pixels to the
+// screen, so this is the only conversion we need.
+constexpr int TwipsPerPixel = 15;
+
+QRect twips(int left, int top, int width, int height)
+{
+    const auto pixels = [](int value) { return qRound(double(value) / TwipsPerPixel); };
+    return {pixels(left), pixels(top), pixels(width), pixels(height)};
+}
+
+// Colours as the design gives them, 0x00BBGGRR: blue in the high byte.
+constexpr quint32 WindowColour = 0x00FFC0C0;
+constexpr quint32 DialColour = 0x00FF8080;
+constexpr quint32 HeadingColour = 0x0080C0FF;
+
+void setBackground(QWidget &widget, quint32 bgr)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)));
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+constexpr int FontPointSize = 12;
+constexpr int TickMs = 100;
+constexpr QSize MarkerPictureSize{32, 32}; // logical pixels
+
+// A caption on a coloured ground; a press on it is its own, not the dial's.
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry, quint32 bgr)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setAttribute(Qt::WA_NoMousePropagation);
+    setBackground(*label, bgr);
+    return label;
+}
+
+QStringListModel *makeList(QObject *parent, const QString &name, const QStringList &rows = {})
+{
+    auto *list = new QStringListModel(rows, parent);
+    list->setObjectName(name);
+    return list;
+}
+
+// The hamburger for a screen with `ratio` device pixels per logical pixel:
+// from the larger drawing on scaled screens, never blown up from the small one.
+QPixmap markerPicture(qreal ratio)
+{
+    if (ratio == 1.0)
+        return QPixmap(u":/hamburger.png"_s);
+    QPixmap picture(u":/hamburger@2x.png"_s);
+    const QSize device = (QSizeF(MarkerPictureSize) * ratio).toSize();
+    if (picture.size() != device)
+        picture = picture.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(ratio);
+    return picture;
+}
+
+// A new marker of the array, as a hidden copy of `pattern`.
+QLabel *copyMarker(const QLabel &pattern, qint16 index)
+{
+    auto *marker = new QLabel(pattern.parentWidget());
+    marker->setObjectName(u"Picture3(%1)"_s.arg(index));
+    marker->setGeometry(pattern.geometry());
+    marker->setPixmap(pattern.pixmap());
+    marker->setAlignment(pattern.alignment());
+    marker->setAttribute(Qt::WA_NoMousePropagation);
+    marker->setAccessibleName(pattern.accessibleName());
+    marker->hide();
+    return marker;
+}
+
+QString description()
+{
+    QFile file(u":/description.txt"_s);
+    file.open(QIODevice::ReadOnly); // built into the program
+    return QString::fromUtf8(file.readAll());
+}
+
+} // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("MainWindow"));
-    setWindowTitle(mainwindowdesign::caption());
-    setWindowIcon(mainwindowdesign::icon());
-    setFixedSize(forms::twipsToPixels(mainwindowdesign::ClientTwips.width()),
-                 forms::twipsToPixels(mainwindowdesign::ClientTwips.height()));
-    QPalette background = palette();
-    background.setColor(QPalette::Window, forms::oleColor(mainwindowdesign::Background));
-    setPalette(background);
-    setAutoFillBackground(true);
-    QFont font(mainwindowdesign::fontFamily(), mainwindowdesign::FontPointSize);
+    setObjectName(u"MainWindow"_s);
+    setWindowTitle(u"ravelinta.org Позиция:  правилен N-ъгълник"_s);
+    // Title bars and task bars want at most 64 pixels; each file added here
+    // is decoded at start-up, so only these two.
+    QIcon icon(u":/hamburger.png"_s);
+    icon.addFile(u":/hamburger@2x.png"_s);
+    setWindowIcon(icon);
+    setFixedSize(twips(0, 0, 7335, 6465).size());
+    setBackground(*this, WindowColour);
+    QFont font(u"Times New Roman"_s, FontPointSize);
     font.setWeight(QFont::Normal);
     setFont(font);
 
-    const forms::FormControls controls(this, mainwindowdesign::controls());
-    Picture1 = controls.single<forms::PictureBox>(QStringLiteral("Picture1"));
-    Text1 = controls.single<QPlainTextEdit>(QStringLiteral("Text1"));
-    Timer1 = controls.single<QTimer>(QStringLiteral("Timer1"));
-    List1 = controls.array<forms::ListBox>(QStringLiteral("List1"));
-    Label1 = controls.array<QLabel>(QStringLiteral("Label1"));
-    Label2 = controls.array<QLabel>(QStringLiteral("Label2"));
-    Picture3 = controls.array<QLabel>(QStringLiteral("Picture3"));
+    List1[YTexts] = makeList(this, u"List1(4)"_s);
+    List1[XTexts] = makeList(this, u"List1(3)"_s);
 
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(u"Timer1"_s);
+    Timer1->setInterval(TickMs);
+    // Coarse timers may fire 5% early or late; the highlight counts ticks,
+    // so each one must keep its period.
+    Timer1->setTimerType(Qt::PreciseTimer);
+
+    auto *Text1 = new QPlainTextEdit(description(), this);
+    Text1->setObjectName(u"Text1"_s);
+    Text1->setGeometry(twips(120, 4560, 7095, 1815));
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setReadOnly(true);
-    setTabOrder(Picture1, &List1(1));
-    setTabOrder(&List1(1), Text1);
+    Text1->setAccessibleName(u"Описание на упражнението"_s);
+
+    List1[Numerals] = makeList(this, u"List1(2)"_s,
+                               {u"I"_s, u"II"_s, u"III"_s, u"IV"_s, u"V"_s, u"VI"_s, u"VII"_s, u"VIII"_s, u"IX"_s,
+                                u"X"_s, u"XI"_s, u"XII"_s});
+    QStringList hours;
+    for (int hour = 1; hour <= dial::Hours; ++hour)
+        hours << QString::number(hour);
+    List1[HourRows] = makeList(this, u"hours"_s, hours);
+    hourList = new HourList(this);
+    hourList->setObjectName(u"List1(1)"_s);
+    hourList->setModel(List1[HourRows]);
+    hourList->setGeometry(twips(5280, 840, 975, 2055));
+    hourList->setAccessibleName(u"Час"_s);
+
+    // The dial sits in a sunken border, which clips what lies on it.
+    auto *dialFrame = new QFrame(this);
+    dialFrame->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    dialFrame->setGeometry(twips(120, 480, 4000, 4000));
+    Picture1 = new DialCanvas(dialFrame);
+    Picture1->setObjectName(u"Picture1"_s);
+    Picture1->setGeometry(dialFrame->contentsRect());
+    setBackground(*Picture1, DialColour);
+    Picture1->setAccessibleName(u"Циферблат"_s);
+
+    Picture3[0] = new QLabel(Picture1);
+    Picture3[0]->setObjectName(u"Picture3(0)"_s);
+    Picture3[0]->setGeometry(twips(0, 0, 495, 495));
+    Picture3[0]->setPixmap(markerPicture(Picture1->devicePixelRatioF()));
+    Picture3[0]->setAlignment(Qt::AlignCenter);
+    Picture3[0]->setAttribute(Qt::WA_NoMousePropagation);
+    Picture3[0]->setAccessibleName(u"Маркер на избрания час"_s);
+    Picture3[0]->hide();
+    Label2 = makeLabel(Picture1, u"Label2(0)"_s, u"0"_s, twips(600, 0, 495, 375), DialColour);
+    Label2->hide();
+    makeLabel(this, u"Label1(2)"_s, u"Ravelinta"_s, twips(840, 0, 5535, 375), HeadingColour);
+    makeLabel(this, u"Label1(0)"_s, u"Час"_s, twips(5280, 480, 975, 405), HeadingColour);
+
+    setTabOrder(Picture1, hourList);
+    setTabOrder(hourList, Text1);
 
     Form_Load();
 
-    m_highlight = new HourHighlight({Picture1, &List1, &Label2(0), &Picture3, Timer1}, this);
-    connect(Timer1, &QTimer::timeout, m_highlight, &HourHighlight::Timer1_Timer);
-    List1.forEach([this](qint16 index, forms::ListBox &list) {
-        connect(&list, &forms::ListBox::Click, m_highlight, [this, index] { m_highlight->List1_Click(index); });
-    });
-    connect(Picture1, &forms::PictureBox::MouseDown, m_highlight, &HourHighlight::Picture1_MouseDown);
+    connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
+    connect(hourList, &HourList::Click, this, [this] { List1_Click(HourRows); });
+    connect(Picture1, &DialCanvas::MouseDown, this, &MainWindow::Picture1_MouseDown);
     Picture1->setFocus();
 }
 
@@ -67,18 +197,104 @@ void MainWindow::DrawDial()
     const float cx = Picture1->ScaleWidth() / 2;
     const float cy = Picture1->ScaleHeight() / 2;
 
-    Picture1->setDrawWidth(15);
+    Picture1->setDrawWidth(dial::CentreDotWidth);
     Picture1->PSet(cx, cy);
-    Picture1->setDrawWidth(5);
+    Picture1->setDrawWidth(dial::HourDotWidth);
 
+    QStringList xs, ys;
     for (qint16 i = 1; i <= dial::Hours; ++i) {
         const QPointF point = dial::hourPoint(i, QPointF(cx, cy));
         Picture1->PSet(float(point.x()), float(point.y()));
-        List1(3).AddItem(forms::numberToText(point.x()));
-        List1(4).AddItem(forms::numberToText(point.y()));
+        xs << dial::numberToText(point.x());
+        ys << dial::numberToText(point.y());
 
-        QLabel &marker = Picture3.load(i);
-        Picture1->setChildTop(marker, float(point.y() - dial::MarkerLift));
-        Picture1->setChildLeft(marker, float(point.x() - Picture1->childWidth(marker)));
+        Picture3[i] = copyMarker(*Picture3[0], i);
+        const float top = float(point.y() - dial::MarkerLift);
+        const float left = float(point.x() - Picture1->widthInUnits(*Picture3[i]));
+        Picture1->moveChild(*Picture3[i], QPointF(left, top));
     }
+    List1[XTexts]->setStringList(xs);
+    List1[YTexts]->setStringList(ys);
+}
+
+void MainWindow::startHighlight(qint16 hour)
+{
+    for (qint16 i = 1; i <= dial::Hours; ++i)
+        Picture3[i]->setVisible(false);
+    m_highlight.start(hour);
+    // A running timer keeps its rhythm: holding an arrow key down then still
+    // shows each hour passed over on the next tick.
+    if (!Timer1->isActive())
+        Timer1->start();
+}
+
+void MainWindow::List1_Click(qint16 index)
+{
+    if (index != HourRows)
+        return;
+    const int row = hourList->ListIndex();
+    if (row < 0)
+        return; // nothing selected: nothing chosen
+    startHighlight(qint16(row + 1));
+}
+
+void MainWindow::Picture1_MouseDown(float x, float y)
+{
+    const float dx = x - Picture1->ScaleWidth() / 2;
+    const float dy = Picture1->ScaleHeight() / 2 - y; // upward for the angle
+    startHighlight(dial::hourFor(dx, dy));
+}
+
+void MainWindow::Timer1_Timer()
+{
+    const qint16 h = m_highlight.SelectedHour;
+    if (h < 1 || h > dial::Hours) {
+        Timer1->stop(); // nothing chosen: nothing to show
+        return;
+    }
+    const std::optional<float> left = dial::textToSingle(listText(XTexts, h));
+    const std::optional<float> top = dial::textToSingle(listText(YTexts, h));
+    if (!left || !top)
+        return fail(u"Вътрешна грешка: мястото на час %1 („%2“, „%3“) не е число. Програмата ще бъде затворена."_s
+                            .arg(h)
+                            .arg(listText(XTexts, h), listText(YTexts, h)));
+
+    const bool last = m_highlight.tick();
+    Picture3[h]->setVisible(true);
+    Picture1->moveChild(*Label2, QPointF(*left, *top));
+    Label2->setText(listText(Numerals, h));
+    Label2->setVisible(true);
+    describe(h);
+
+    if (last) {
+        Picture3[h]->setVisible(false);
+        Timer1->stop();
+        Label2->setVisible(false);
+        describe(0);
+    }
+}
+
+QString MainWindow::listText(ListIndex list, qint16 hour) const
+{
+    return List1[list]->index(hour - 1).data().toString();
+}
+
+void MainWindow::describe(qint16 hour)
+{
+    if (hour == m_describedHour)
+        return;
+    m_describedHour = hour;
+    // Qt tells screen readers that the description changed.
+    Picture1->setAccessibleDescription(hour == 0 ? QString()
+                                                 : u"Показан е час %1 (%2)"_s.arg(hour).arg(listText(Numerals, hour)));
+}
+
+void MainWindow::fail(const QString &message)
+{
+    Timer1->stop();
+    std::fprintf(stderr, "ravelinta: %s\n", qPrintable(message));
+    const QString platform = QGuiApplication::platformName();
+    if (platform != "offscreen"_L1 && platform != "minimal"_L1)
+        QMessageBox::critical(this, u"Ravelinta"_s, message);
+    QCoreApplication::exit(1);
 }

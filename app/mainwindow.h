@@ -1,22 +1,20 @@
 #pragma once
 
-#include "forms/controlarray.h"
+#include "dial/highlightcycle.h"
 
 #include <QWidget>
 
-class QLabel;
-class QPlainTextEdit;
-class QTimer;
-class HourHighlight;
+#include <array>
 
-namespace forms {
-class ListBox;
-class PictureBox;
-} // namespace forms
+class DialCanvas;
+class HourList;
+class QLabel;
+class QStringListModel;
+class QTimer;
 
 // The program's one window: the heading, the hour list, the dial and the
-// description, built from the design data. On load it sets up the dial's
-// coordinates and draws it.
+// description. On load it sets up the dial's coordinates and draws it; a row
+// of the hour list or a press on the dial then highlights an hour.
 class MainWindow : public QWidget
 {
     Q_OBJECT
@@ -24,18 +22,34 @@ class MainWindow : public QWidget
 public:
     explicit MainWindow(QWidget *parent = nullptr);
 
-    HourHighlight &highlight() const { return *m_highlight; }
+    const dial::HighlightCycle &highlight() const { return m_highlight; }
+
+    // The handlers: a list's selection changed, a press on the dial, a tick.
+    void List1_Click(qint16 index);
+    void Picture1_MouseDown(float x, float y);
+    void Timer1_Timer();
 
 private:
+    // The lists, by index: the hour list's rows, and the hidden stores of
+    // each hour's numeral, X and Y as text (row h - 1 for hour h).
+    enum ListIndex : qint16 { HourRows = 1, Numerals = 2, XTexts = 3, YTexts = 4 };
+
     void Form_Load();
     void DrawDial();
+    void startHighlight(qint16 hour);
+    QString listText(ListIndex list, qint16 hour) const;
+    // Tells screen readers which hour the dial shows (0: none).
+    void describe(qint16 hour);
+    // A fault that normal use cannot cause: say so and end the program.
+    void fail(const QString &message);
 
-    forms::PictureBox *Picture1 = nullptr;
-    QPlainTextEdit *Text1 = nullptr;
+    DialCanvas *Picture1 = nullptr;
+    HourList *hourList = nullptr; // shows List1[HourRows]
+    std::array<QStringListModel *, 5> List1{};
+    QLabel *Label2 = nullptr;
+    std::array<QLabel *, 13> Picture3{}; // 0 is the pattern the hours' markers are copied from
     QTimer *Timer1 = nullptr;
-    forms::ControlArray<forms::ListBox> List1;
-    forms::ControlArray<QLabel> Label1;
-    forms::ControlArray<QLabel> Label2;
-    forms::ControlArray<QLabel> Picture3;
-    HourHighlight *m_highlight = nullptr;
+
+    dial::HighlightCycle m_highlight;
+    qint16 m_describedHour = 0;
 };

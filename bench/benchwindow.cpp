@@ -7,8 +7,10 @@
 
 #include "app/applicationsetup.h"
 #include "app/mainwindow.h"
-#include "forms/application.h"
-#include "forms/listbox.h"
+#include "widgets/hourlist.h"
+
+#include <QApplication>
+
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -108,7 +110,7 @@ int main(int argc, char *argv[])
     const bool ticks = argc > 2 && qstrcmp(argv[2], "ticks") == 0;
     argc = 1;
 
-    forms::Application app(argc, argv);
+    QApplication app(argc, argv);
     const double appAt = nowMs();
     double setUpAt = appAt;
     std::unique_ptr<QWidget> window;
@@ -117,7 +119,7 @@ int main(int argc, char *argv[])
         setUpApplication(app);
         setUpAt = nowMs();
         window = std::make_unique<MainWindow>();
-        painted = window->findChild<QWidget *>(QStringLiteral("Picture1"))->findChild<QWidget *>(QStringLiteral("clientArea"));
+        painted = window->findChild<QWidget *>(QStringLiteral("Picture1"));
     } else {
         window = baselineWindow(painted);
     }
@@ -179,7 +181,7 @@ int main(int argc, char *argv[])
                 timer->stop();
         });
     }
-    auto *hours = program ? window->findChild<forms::ListBox *>(QStringLiteral("List1(1)")) : nullptr;
+    auto *hours = program ? window->findChild<HourList *>(QStringLiteral("List1(1)")) : nullptr;
 
     int highlight = 0, tick = 0;
     double startedAt = 0;
@@ -227,7 +229,7 @@ int main(int argc, char *argv[])
         current.fill(0);
         startedAt = nowMs();
         if (program)
-            hours->setCurrentRow(highlight % 12);
+            hours->setCurrentIndex(hours->model()->index(highlight % 12, 0));
         else
             timer->start();
         QTimer::singleShot(1600, &app, next);

@@ -1,7 +1,6 @@
 #include "app/applicationsetup.h"
 #include "app/mainwindow.h"
-#include "forms/listbox.h"
-#include "highlight/hourhighlight.h"
+#include "widgets/hourlist.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -11,6 +10,8 @@
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
+
+using namespace Qt::StringLiterals;
 
 class TestDesktop : public QObject
 {
@@ -45,23 +46,23 @@ void TestDesktop::qtOwnTextsInBulgarian()
     // Whatever the user's locale: the window is Bulgarian throughout.
     QVERIFY(loadQtTranslations(*qApp));
     MainWindow window;
-    const std::unique_ptr<QMenu> menu(window.findChild<QPlainTextEdit *>(u"Text1"_qs)->createStandardContextMenu());
+    const std::unique_ptr<QMenu> menu(window.findChild<QPlainTextEdit *>(u"Text1"_s)->createStandardContextMenu());
     QStringList texts;
     for (const QAction *action : menu->actions())
         texts << action->text().section(u'\t', 0, 0);
-    QVERIFY2(texts.contains(u"&Копиране"_qs), qPrintable(texts.join(u" | ")));
-    QVERIFY2(texts.contains(u"Избиране на всичко"_qs), qPrintable(texts.join(u" | ")));
+    QVERIFY2(texts.contains(u"&Копиране"_s), qPrintable(texts.join(u" | ")));
+    QVERIFY2(texts.contains(u"Избиране на всичко"_s), qPrintable(texts.join(u" | ")));
 }
 
 void TestDesktop::accessibleNames_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
-    QTest::newRow("dial") << u"Picture1"_qs << u"Циферблат"_qs;
-    QTest::newRow("hour list") << u"List1(1)"_qs << u"Час"_qs;
-    QTest::newRow("description") << u"Text1"_qs << u"Описание на упражнението"_qs;
-    QTest::newRow("heading") << u"Label1(2)"_qs << u"Ravelinta"_qs;
-    QTest::newRow("a marker") << u"Picture3(7)"_qs << u"Маркер на избрания час"_qs;
+    QTest::newRow("dial") << u"Picture1"_s << u"Циферблат"_s;
+    QTest::newRow("hour list") << u"List1(1)"_s << u"Час"_s;
+    QTest::newRow("description") << u"Text1"_s << u"Описание на упражнението"_s;
+    QTest::newRow("heading") << u"Label1(2)"_s << u"Ravelinta"_s;
+    QTest::newRow("a marker") << u"Picture3(7)"_s << u"Маркер на избрания час"_s;
 }
 
 void TestDesktop::accessibleNames()
@@ -77,8 +78,7 @@ void TestDesktop::dialTellsScreenReadersTheHour()
     MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto *dial = window.findChild<QWidget *>(u"Picture1"_qs);
-    HourHighlight &highlight = window.highlight();
+    auto *dial = window.findChild<QWidget *>(u"Picture1"_s);
     accessibilityEvents.clear();
     // As when a screen reader is listening.
     QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
@@ -91,15 +91,16 @@ void TestDesktop::dialTellsScreenReadersTheHour()
                           qMakePair(static_cast<QObject *>(dial), QAccessible::DescriptionChanged));
     };
 
-    window.findChild<forms::ListBox *>(u"List1(1)"_qs)->setCurrentRow(2);
-    highlight.Timer1_Timer();
-    QCOMPARE(accessibleText(dial, QAccessible::Description), u"Показан е час 3 (III)"_qs);
+    auto *hours = window.findChild<HourList *>(u"List1(1)"_s);
+    hours->setCurrentIndex(hours->model()->index(2, 0));
+    window.Timer1_Timer();
+    QCOMPARE(accessibleText(dial, QAccessible::Description), u"Показан е час 3 (III)"_s);
     QCOMPARE(changes(), 1);
-    highlight.Timer1_Timer();
+    window.Timer1_Timer();
     QCOMPARE(changes(), 1); // said once, not on every tick
 
     for (int tick = 3; tick <= 13; ++tick)
-        highlight.Timer1_Timer();
+        window.Timer1_Timer();
     QCOMPARE(accessibleText(dial, QAccessible::Description), QString());
     QCOMPARE(changes(), 2);
     QAccessible::installUpdateHandler(nullptr);

@@ -1,7 +1,7 @@
 // The built program in a real X server (Xvfb, 96 DPI, no window manager),
 // driven with real X input through xdotool and checked on the screen itself.
 
-#include "app/dialgeometry.h"
+#include "testsupport.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -10,6 +10,8 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QThread>
+
+using namespace Qt::StringLiterals;
 
 class TestEndToEnd : public QObject
 {
@@ -26,13 +28,13 @@ private slots:
 
 private:
     QString run(const QString &program, const QStringList &arguments);
-    void xdotool(const QStringList &arguments) { run(u"xdotool"_qs, arguments); }
+    void xdotool(const QStringList &arguments) { run(u"xdotool"_s, arguments); }
     QImage screenshot();
-    QImage dialOf(const QImage &screen) const { return screen.copy(QRect(m_window.topLeft() + DialOrigin, QSize(263, 263))); }
-    QPoint screenAt(QPointF dialUnits) const
+    QImage dialOf(const QImage &screen) const
     {
-        return m_window.topLeft() + DialOrigin + (dialUnits * Pixels).toPoint();
+        return screen.copy(QRect(m_window.topLeft() + DialOrigin, QSize(DialPixels, DialPixels)));
     }
+    QPoint screenAt(QPointF dialUnits) const { return m_window.topLeft() + DialOrigin + dialPixels(dialUnits).toPoint(); }
     void click(QPoint screen, int button = 1);
     // Which hours show a marker, and whether each shown hour has its numeral
     // on its point; everything else must be the untouched dial.
@@ -42,9 +44,6 @@ private:
         while (since.elapsed() < ms)
             QThread::msleep(5);
     }
-
-    static constexpr QPoint DialOrigin{8 + 2, 32 + 2}; // the dial's inner area in the window
-    static constexpr double Pixels = 263.0 / 1000;     // per dial unit
 
     QProcess m_xvfb;
     QProcess m_program;
@@ -57,7 +56,7 @@ QString TestEndToEnd::run(const QString &program, const QStringList &arguments)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"DISPLAY"_qs, m_display);
+    environment.insert(u"DISPLAY"_s, m_display);
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
     if (!process.waitForFinished(10000) || process.exitCode() != 0)
@@ -67,21 +66,21 @@ QString TestEndToEnd::run(const QString &program, const QStringList &arguments)
 
 void TestEndToEnd::initTestCase()
 {
-    for (const QString &tool : {u"Xvfb"_qs, u"xdotool"_qs, u"import"_qs}) {
+    for (const QString &tool : {u"Xvfb"_s, u"xdotool"_s, u"import"_s}) {
         if (QStandardPaths::findExecutable(tool).isEmpty())
-            QSKIP(qPrintable(tool + u" is not installed: the real-window test needs Xvfb, xdotool and ImageMagick"_qs));
+            QSKIP(qPrintable(tool + u" is not installed: the real-window test needs Xvfb, xdotool and ImageMagick"_s));
     }
 
     // Xvfb picks a free display and tells us its number.
-    m_xvfb.start(u"Xvfb"_qs, {u"-displayfd"_qs, u"1"_qs, u"-screen"_qs, u"0"_qs, u"640x480x24"_qs, u"-dpi"_qs,
-                              u"96"_qs, u"-nolisten"_qs, u"tcp"_qs});
+    m_xvfb.start(u"Xvfb"_s, {u"-displayfd"_s, u"1"_s, u"-screen"_s, u"0"_s, u"640x480x24"_s, u"-dpi"_s,
+                              u"96"_s, u"-nolisten"_s, u"tcp"_s});
     if (!m_xvfb.waitForStarted(5000) || !m_xvfb.waitForReadyRead(10000))
         QSKIP("no X server could be started here");
     m_display = u':' + QString::fromLatin1(m_xvfb.readLine()).trimmed();
 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"DISPLAY"_qs, m_display);
-    environment.insert(u"QT_QPA_PLATFORM"_qs, u"xcb"_qs);
+    environment.insert(u"DISPLAY"_s, m_display);
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
     for (const char *scaling : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR"})
         environment.remove(QString::fromLatin1(scaling));
     m_program.setProcessEnvironment(environment);
@@ -89,10 +88,10 @@ void TestEndToEnd::initTestCase()
     m_program.start(QStringLiteral(RAVELINTA_EXECUTABLE), {});
     QVERIFY(m_program.waitForStarted());
 
-    const QString id = run(u"xdotool"_qs, {u"search"_qs, u"--sync"_qs, u"--onlyvisible"_qs, u"--pid"_qs,
+    const QString id = run(u"xdotool"_s, {u"search"_s, u"--sync"_s, u"--onlyvisible"_s, u"--pid"_s,
                                           QString::number(m_program.processId())}).section(u'\n', 0, 0);
     QVERIFY2(!id.isEmpty(), "the window did not appear");
-    const QStringList shell = run(u"xdotool"_qs, {u"getwindowgeometry"_qs, u"--shell"_qs, id}).split(u'\n');
+    const QStringList shell = run(u"xdotool"_s, {u"getwindowgeometry"_s, u"--shell"_s, id}).split(u'\n');
     auto value = [&](const QString &key) {
         for (const QString &line : shell) {
             if (line.startsWith(key + u'='))
@@ -100,7 +99,7 @@ void TestEndToEnd::initTestCase()
         }
         return -1;
     };
-    m_window = QRect(value(u"X"_qs), value(u"Y"_qs), value(u"WIDTH"_qs), value(u"HEIGHT"_qs));
+    m_window = QRect(value(u"X"_s), value(u"Y"_s), value(u"WIDTH"_s), value(u"HEIGHT"_s));
     QTest::qWait(300); // the first paint
     m_pristineDial = dialOf(screenshot());
 }
@@ -117,17 +116,17 @@ QImage TestEndToEnd::screenshot()
 {
     QProcess import;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"DISPLAY"_qs, m_display);
+    environment.insert(u"DISPLAY"_s, m_display);
     import.setProcessEnvironment(environment);
-    import.start(u"import"_qs, {u"-window"_qs, u"root"_qs, u"png:-"_qs});
+    import.start(u"import"_s, {u"-window"_s, u"root"_s, u"png:-"_s});
     import.waitForFinished(10000);
     return QImage::fromData(import.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
 }
 
 void TestEndToEnd::click(QPoint screen, int button)
 {
-    xdotool({u"mousemove"_qs, u"--sync"_qs, QString::number(screen.x()), QString::number(screen.y()),
-             u"click"_qs, QString::number(button)});
+    xdotool({u"mousemove"_s, u"--sync"_s, QString::number(screen.x()), QString::number(screen.y()),
+             u"click"_s, QString::number(button)});
 }
 
 QList<int> TestEndToEnd::hoursShown(const QImage &dial, QString *mismatch) const
@@ -135,8 +134,8 @@ QList<int> TestEndToEnd::hoursShown(const QImage &dial, QString *mismatch) const
     QList<int> shown;
     QImage rest = dial;
     for (int hour = 1; hour <= 12; ++hour) {
-        const QPointF point = dial::hourPoint(hour, QPointF(500, 500)) * Pixels;
-        const QRect marker = QRect(QPoint(qRound(point.x()) - 33, qRound(point.y() - 10 * Pixels)), QSize(33, 33));
+        const QPointF point = dialPixels(HourPoints[hour - 1]);
+        const QRect marker(QPoint(qRound(point.x()) - 33, qRound(point.y() - dialPixels(QPointF(0, 10)).y())), QSize(33, 33));
         const QRect numeral(point.toPoint(), QSize(33, 25));
         int changed = 0;
         for (int y = marker.top(); y <= marker.bottom(); ++y)
@@ -156,7 +155,7 @@ QList<int> TestEndToEnd::hoursShown(const QImage &dial, QString *mismatch) const
         blank.drawImage(numeral.adjusted(-1, -1, 1, 1), m_pristineDial, numeral.adjusted(-1, -1, 1, 1));
     }
     if (rest != m_pristineDial)
-        *mismatch += u"something else is drawn on the dial; "_qs;
+        *mismatch += u"something else is drawn on the dial; "_s;
     return shown;
 }
 
@@ -169,8 +168,8 @@ void TestEndToEnd::windowAsDesigned()
     QCOMPARE(QColor(screen.pixel(origin + QPoint(415, 5))), QColor(0xFF, 0xC0, 0x80));
     QCOMPARE(QColor(m_pristineDial.pixel(20, 240)), QColor(0x80, 0x80, 0xFF));
     QVERIFY(qGray(m_pristineDial.pixel(QPoint(131, 131))) < 64);
-    for (int hour = 1; hour <= 12; ++hour)
-        QVERIFY(qGray(m_pristineDial.pixel((dial::hourPoint(hour, QPointF(500, 500)) * Pixels).toPoint())) < 64);
+    for (const QPointF &point : HourPoints)
+        QVERIFY(qGray(m_pristineDial.pixel(dialPixels(point).toPoint())) < 64);
 }
 
 void TestEndToEnd::listClickAndArrowKeys()
@@ -182,7 +181,7 @@ void TestEndToEnd::listClickAndArrowKeys()
     QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
 
     for (int hour = 2; hour <= 3; ++hour) {
-        xdotool({u"key"_qs, u"Down"_qs});
+        xdotool({u"key"_s, u"Down"_s});
         QTest::qWait(400);
         QCOMPARE(hoursShown(dialOf(screenshot()), &mismatch), QList<int>{hour});
         QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
@@ -227,8 +226,7 @@ void TestEndToEnd::pressOnMarkerChoosesNothing()
     QString mismatch;
     QCOMPARE(hoursShown(dialOf(screenshot()), &mismatch), QList<int>{3});
     waitUntil(since, 1000);
-    const QPointF point = dial::hourPoint(3, QPointF(500, 500));
-    click(screenAt(point) + QPoint(-16, 14)); // the marker's middle
+    click(screenAt(HourPoints[2]) + QPoint(-16, 14)); // the marker's middle
     waitUntil(since, 1800);
     QCOMPARE(dialOf(screenshot()), m_pristineDial);
 }

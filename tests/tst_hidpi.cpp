@@ -1,13 +1,13 @@
 // Run at several QT_SCALE_FACTOR values: the layout keeps its logical
 // geometry, and the dial's dots are drawn at the device's resolution.
 
-#include "app/dialgeometry.h"
 #include "app/mainwindow.h"
-#include "forms/listbox.h"
-#include "highlight/hourhighlight.h"
+#include "testsupport.h"
+#include "widgets/hourlist.h"
 
 #include <QLabel>
-#include <QTest>
+
+using namespace Qt::StringLiterals;
 
 class TestHiDpi : public QObject
 {
@@ -31,8 +31,8 @@ void TestHiDpi::logicalGeometryKept()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.devicePixelRatioF(), m_scale);
     QCOMPARE(window.size(), QSize(489, 431));
-    QCOMPARE(window.findChild<QWidget *>(u"Picture1"_qs)->geometry(), QRect(8, 32, 267, 267));
-    QCOMPARE(window.findChild<QWidget *>(u"List1(1)"_qs)->geometry(), QRect(352, 56, 65, 137));
+    QCOMPARE(window.findChild<QWidget *>(u"Picture1"_s)->parentWidget()->geometry(), QRect(8, 32, 267, 267));
+    QCOMPARE(window.findChild<QWidget *>(u"List1(1)"_s)->geometry(), QRect(352, 56, 65, 137));
 }
 
 void TestHiDpi::dotsAtDeviceResolution()
@@ -43,11 +43,10 @@ void TestHiDpi::dotsAtDeviceResolution()
     const QImage image = window.grab().toImage();
     QCOMPARE(image.size(), (QSizeF(489, 431) * m_scale).toSize());
 
-    const QPointF inner(8 + 2, 32 + 2);
-    auto device = [&](QPointF dialUnits) { return ((inner + dialUnits * (263.0 / 1000)) * m_scale).toPoint(); };
+    auto device = [&](QPointF dialUnits) { return ((DialOrigin + dialPixels(dialUnits)) * m_scale).toPoint(); };
     QVERIFY(qGray(image.pixel(device(QPointF(500, 500)))) < 64);
-    for (int hour = 1; hour <= 12; ++hour)
-        QVERIFY2(qGray(image.pixel(device(dial::hourPoint(hour, QPointF(500, 500))))) < 64, qPrintable(QString::number(hour)));
+    for (const QPointF &point : HourPoints)
+        QVERIFY2(qGray(image.pixel(device(point))) < 64, qPrintable(QString::number(point.x())));
     // Beside a dot, the dial.
     QCOMPARE(QColor(image.pixel(device(QPointF(500, 560)))), QColor(0x80, 0x80, 0xFF));
 
@@ -69,9 +68,10 @@ void TestHiDpi::markerAtDeviceResolution()
     MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.findChild<forms::ListBox *>(u"List1(1)"_qs)->setCurrentRow(3);
-    window.highlight().Timer1_Timer();
-    const auto *marker = window.findChild<QLabel *>(u"Picture3(4)"_qs);
+    auto *hours = window.findChild<HourList *>(u"List1(1)"_s);
+    hours->setCurrentIndex(hours->model()->index(3, 0));
+    window.Timer1_Timer();
+    const auto *marker = window.findChild<QLabel *>(u"Picture3(4)"_s);
     QVERIFY(marker->isVisible());
     QCOMPARE(marker->size(), QSize(33, 33));
     QCOMPARE(marker->pixmap().devicePixelRatio(), m_scale);

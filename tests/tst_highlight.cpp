@@ -1,12 +1,13 @@
-#include "app/dialgeometry.h"
 #include "app/mainwindow.h"
-#include "forms/listbox.h"
-#include "highlight/hourhighlight.h"
 #include "testsupport.h"
+#include "widgets/dialcanvas.h"
+#include "widgets/hourlist.h"
 
 #include <QLabel>
-#include <QTest>
+#include <QStringListModel>
 #include <QTimer>
+
+using namespace Qt::StringLiterals;
 
 class TestHighlight : public QObject
 {
@@ -17,6 +18,7 @@ private slots:
     void cycleTickByTick();
     void restartMidHighlight();
     void tickWithoutChoiceShowsNothing();
+    void unreadablePlaceEndsTheProgram();
     void listChoosesByMouseAndKeyboard();
     void realTimeCycle();
     void dialChoosesByDirection_data();
@@ -26,8 +28,8 @@ private slots:
 
 namespace {
 
-const QStringList Numerals = {u"I"_qs, u"II"_qs, u"III"_qs, u"IV"_qs, u"V"_qs,  u"VI"_qs,
-                              u"VII"_qs, u"VIII"_qs, u"IX"_qs, u"X"_qs, u"XI"_qs, u"XII"_qs};
+const QStringList Numerals = {u"I"_s, u"II"_s, u"III"_s, u"IV"_s, u"V"_s,  u"VI"_s,
+                              u"VII"_s, u"VIII"_s, u"IX"_s, u"X"_s, u"XI"_s, u"XII"_s};
 
 // What the dial shows at one moment.
 struct Shown
@@ -44,9 +46,9 @@ class Dial
 public:
     explicit Dial(const MainWindow &window)
         : m_window(window)
-        , m_numeral(window.findChild<QLabel *>(u"Label2(0)"_qs))
-        , m_timer(window.findChild<QTimer *>(u"Timer1"_qs))
-        , m_hours(window.findChild<forms::ListBox *>(u"List1(1)"_qs))
+        , m_numeral(window.findChild<QLabel *>(u"Label2(0)"_s))
+        , m_timer(window.findChild<QTimer *>(u"Timer1"_s))
+        , m_hours(window.findChild<HourList *>(u"List1(1)"_s))
     {
     }
 
@@ -65,20 +67,22 @@ public:
         return now;
     }
 
-    forms::ListBox &hours() const { return *m_hours; }
+    HourList &hours() const { return *m_hours; }
+    // As a user's selection does.
+    void select(int row) const { m_hours->setCurrentIndex(m_hours->model()->index(row, 0)); }
+    QRect rowRect(int row) const { return m_hours->visualRect(m_hours->model()->index(row, 0)); }
 
 private:
     const MainWindow &m_window;
     QLabel *m_numeral;
     QTimer *m_timer;
-    forms::ListBox *m_hours;
+    HourList *m_hours;
 };
 
 // Where the numeral's top-left corner lands for `hour`, in pixels.
 QPoint pointOf(int hour)
 {
-    const QPointF point = dial::hourPoint(hour, QPointF(500, 500)) * (263.0 / 1000);
-    return QPoint(int(std::lround(point.x())), int(std::lround(point.y())));
+    return dialPixels(HourPoints[hour - 1]).toPoint();
 }
 
 // A press on the window at `at`, delivered to whatever widget is there.
@@ -114,9 +118,9 @@ void TestHighlight::cycleTickByTick()
     const LocaleScope scope(locale);
     MainWindow window;
     const Dial dial(window);
-    HourHighlight &highlight = window.highlight();
+    const dial::HighlightCycle &highlight = window.highlight();
 
-    dial.hours().setCurrentRow(hour - 1); // as a user's selection does
+    dial.select(hour - 1); // as a user's selection does
     QCOMPARE(highlight.SelectedHour, qint16(hour));
     QCOMPARE(highlight.HighlightTicks, qint16(0));
     QVERIFY(dial.shown().timer);
@@ -124,7 +128,7 @@ void TestHighlight::cycleTickByTick()
     QVERIFY(!dial.shown().numeral);
 
     for (int tick = 1; tick <= 12; ++tick) {
-        highlight.Timer1_Timer();
+        window.Timer1_Timer();
         const Shown now = dial.shown();
         QCOMPARE(now.markers, QList<int>{hour});
         QVERIFY(now.numeral);
@@ -132,7 +136,7 @@ void TestHighlight::cycleTickByTick()
         QVERIFY2(near(now.numeralAt, pointOf(hour)), qPrintable(QStringLiteral("tick %1").arg(tick)));
         QVERIFY(now.timer);
     }
-    highlight.Timer1_Timer(); // the 13th tick ends it
+    window.Timer1_Timer(); // the 13th tick ends it
     const Shown after = dial.shown();
     QVERIFY(after.markers.isEmpty());
     QVERIFY(!after.numeral);
@@ -144,31 +148,31 @@ void TestHighlight::restartMidHighlight()
 {
     MainWindow window;
     const Dial dial(window);
-    HourHighlight &highlight = window.highlight();
+    const dial::HighlightCycle &highlight = window.highlight();
 
-    dial.hours().setCurrentRow(2);
+    dial.select(2);
     for (int tick = 0; tick < 5; ++tick)
-        highlight.Timer1_Timer();
+        window.Timer1_Timer();
     QCOMPARE(dial.shown().markers, QList<int>{3});
 
-    dial.hours().setCurrentRow(6);
+    dial.select(6);
     Shown now = dial.shown();
     QVERIFY(now.markers.isEmpty()); // the old marker goes at once
     QVERIFY(now.numeral);           // the numeral waits for the next tick
-    QCOMPARE(now.caption, u"III"_qs);
+    QCOMPARE(now.caption, u"III"_s);
     QVERIFY(near(now.numeralAt, pointOf(3)));
     QVERIFY(now.timer);
     QCOMPARE(highlight.HighlightTicks, qint16(0));
 
-    highlight.Timer1_Timer();
+    window.Timer1_Timer();
     now = dial.shown();
     QCOMPARE(now.markers, QList<int>{7});
-    QCOMPARE(now.caption, u"VII"_qs);
+    QCOMPARE(now.caption, u"VII"_s);
     QVERIFY(near(now.numeralAt, pointOf(7)));
     for (int tick = 2; tick <= 12; ++tick)
-        highlight.Timer1_Timer();
+        window.Timer1_Timer();
     QVERIFY(dial.shown().timer); // the count started again
-    highlight.Timer1_Timer();
+    window.Timer1_Timer();
     QVERIFY(!dial.shown().timer);
 }
 
@@ -177,10 +181,25 @@ void TestHighlight::tickWithoutChoiceShowsNothing()
     // Marker 0 is the pattern the others are copied from, not an hour.
     MainWindow window;
     const Dial dial(window);
-    QCOMPARE(runtimeErrorOf([&] { window.highlight().Timer1_Timer(); }),
-             int(forms::RuntimeError::SubscriptOutOfRange));
-    QVERIFY(!window.findChild<QLabel *>(u"Picture3(0)"_qs)->isVisibleTo(&window));
+    window.Timer1_Timer();
+    QVERIFY(!window.findChild<QLabel *>(u"Picture3(0)"_s)->isVisibleTo(&window));
     QVERIFY(!dial.shown().numeral);
+}
+
+void TestHighlight::unreadablePlaceEndsTheProgram()
+{
+    // Were a stored place not a number, the numeral would land anywhere:
+    // the program says so and ends with code 1 instead.
+    MainWindow window;
+    const Dial dial(window);
+    auto *xs = control<QStringListModel>(window, u"List1(3)"_s);
+    xs->setData(xs->index(6), u"три"_s);
+    dial.select(6);
+    QTimer::singleShot(2000, this, [] { QCoreApplication::exit(0); });
+    QCOMPARE(QCoreApplication::exec(), 1);
+    QVERIFY(!dial.shown().timer);
+    QVERIFY(!dial.shown().numeral);
+    QVERIFY(dial.shown().markers.isEmpty());
 }
 
 void TestHighlight::listChoosesByMouseAndKeyboard()
@@ -189,21 +208,21 @@ void TestHighlight::listChoosesByMouseAndKeyboard()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const Dial dial(window);
-    HourHighlight &highlight = window.highlight();
-    forms::ListBox &hours = dial.hours();
+    const dial::HighlightCycle &highlight = window.highlight();
+    HourList &hours = dial.hours();
 
-    QTest::mouseClick(hours.viewport(), Qt::LeftButton, {}, hours.visualItemRect(hours.item(2)).center());
+    QTest::mouseClick(hours.viewport(), Qt::LeftButton, {}, dial.rowRect(2).center());
     QCOMPARE(highlight.SelectedHour, qint16(3));
     QVERIFY(dial.shown().timer);
 
     // Each row passed over with the keys is chosen in turn.
-    highlight.Timer1_Timer();
-    highlight.Timer1_Timer();
+    window.Timer1_Timer();
+    window.Timer1_Timer();
     for (int hour = 4; hour <= 6; ++hour) {
         QTest::keyClick(&hours, Qt::Key_Down);
         QCOMPARE(highlight.SelectedHour, qint16(hour));
         QCOMPARE(highlight.HighlightTicks, qint16(0));
-        highlight.Timer1_Timer();
+        window.Timer1_Timer();
         QCOMPARE(dial.shown().markers, QList<int>{hour});
     }
     QTest::keyClick(&hours, Qt::Key_Up);
@@ -211,9 +230,9 @@ void TestHighlight::listChoosesByMouseAndKeyboard()
 
     // The hidden lists hold data; a change there chooses nothing.
     for (int tick = 0; tick < 13; ++tick)
-        highlight.Timer1_Timer();
+        window.Timer1_Timer();
     QVERIFY(!dial.shown().timer);
-    window.findChild<forms::ListBox *>(u"List1(2)"_qs)->setCurrentRow(8);
+    window.List1_Click(2);
     QVERIFY(!dial.shown().timer);
     QCOMPARE(highlight.SelectedHour, qint16(5));
 }
@@ -224,12 +243,12 @@ void TestHighlight::realTimeCycle()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const Dial dial(window);
-    forms::ListBox &hours = dial.hours();
+    HourList &hours = dial.hours();
 
-    QTest::mouseClick(hours.viewport(), Qt::LeftButton, {}, hours.visualItemRect(hours.item(2)).center());
+    QTest::mouseClick(hours.viewport(), Qt::LeftButton, {}, dial.rowRect(2).center());
     QTest::qWait(500);
     QCOMPARE(dial.shown().markers, QList<int>{3});
-    QCOMPARE(dial.shown().caption, u"III"_qs);
+    QCOMPARE(dial.shown().caption, u"III"_s);
     QTRY_VERIFY_WITH_TIMEOUT(!dial.shown().timer, 1100);
     QVERIFY(dial.shown().markers.isEmpty());
     QVERIFY(!dial.shown().numeral);
@@ -242,11 +261,13 @@ void TestHighlight::dialChoosesByDirection_data()
     QTest::addColumn<int>("hour");
 
     for (int hour = 1; hour <= 12; ++hour)
-        QTest::addRow("on hour %d", hour) << dial::hourPoint(hour, QPointF(500, 500)) << Qt::LeftButton << hour;
+        QTest::addRow("on hour %d", hour) << HourPoints[hour - 1] << Qt::LeftButton << hour;
     QTest::newRow("near the centre, up") << QPointF(500, 480) << Qt::LeftButton << 12;
     QTest::newRow("far, lower left") << QPointF(5, 900) << Qt::LeftButton << 8;
     QTest::newRow("right button") << QPointF(150, 500) << Qt::RightButton << 9;
     QTest::newRow("middle button") << QPointF(500, 950) << Qt::MiddleButton << 6;
+    // The border is not the dial: nothing is chosen.
+    QTest::newRow("on the left border") << QPointF(-4, 500) << Qt::LeftButton << 0;
 }
 
 void TestHighlight::dialChoosesByDirection()
@@ -258,10 +279,9 @@ void TestHighlight::dialChoosesByDirection()
     MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QPoint dialOrigin = window.findChild<QWidget *>(u"Picture1"_qs)->geometry().topLeft() + QPoint(2, 2);
-    press(window, dialOrigin + (at * (263.0 / 1000)).toPoint(), button);
+    press(window, DialOrigin + dialPixels(at).toPoint(), button);
     QCOMPARE(window.highlight().SelectedHour, qint16(hour));
-    QVERIFY(Dial(window).shown().timer);
+    QCOMPARE(Dial(window).shown().timer, hour != 0);
 }
 
 void TestHighlight::pressOnMarkerOrNumeralChoosesNothing()
@@ -270,12 +290,12 @@ void TestHighlight::pressOnMarkerOrNumeralChoosesNothing()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const Dial dial(window);
-    HourHighlight &highlight = window.highlight();
-    dial.hours().setCurrentRow(2);
-    highlight.Timer1_Timer();
-    highlight.Timer1_Timer();
+    const dial::HighlightCycle &highlight = window.highlight();
+    dial.select(2);
+    window.Timer1_Timer();
+    window.Timer1_Timer();
 
-    for (const QString &name : {u"Picture3(3)"_qs, u"Label2(0)"_qs}) {
+    for (const QString &name : {u"Picture3(3)"_s, u"Label2(0)"_s}) {
         const auto *target = window.findChild<QLabel *>(name);
         QVERIFY(target->isVisible());
         press(window, target->mapTo(&window, target->rect().center()));
@@ -284,7 +304,7 @@ void TestHighlight::pressOnMarkerOrNumeralChoosesNothing()
     }
 
     // Beside them, the dial takes the press.
-    const auto *marker = window.findChild<QLabel *>(u"Picture3(3)"_qs);
+    const auto *marker = window.findChild<QLabel *>(u"Picture3(3)"_s);
     press(window, marker->mapTo(&window, QPoint(-3, marker->height() / 2)));
     QCOMPARE(highlight.SelectedHour, qint16(3));
     QCOMPARE(highlight.HighlightTicks, qint16(0));

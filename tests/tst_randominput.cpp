@@ -2,13 +2,14 @@
 // highlight's rules checked after every single event.
 
 #include "app/mainwindow.h"
-#include "forms/listbox.h"
-#include "highlight/hourhighlight.h"
+#include "widgets/hourlist.h"
 
 #include <QLabel>
 #include <QRandomGenerator>
 #include <QTest>
 #include <QTimer>
+
+using namespace Qt::StringLiterals;
 
 class TestRandomInput : public QObject
 {
@@ -34,11 +35,11 @@ void TestRandomInput::tenThousandEvents()
     MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    HourHighlight &highlight = window.highlight();
-    auto *hours = window.findChild<forms::ListBox *>(u"List1(1)"_qs);
-    auto *numeral = window.findChild<QLabel *>(u"Label2(0)"_qs);
-    auto *timer = window.findChild<QTimer *>(u"Timer1"_qs);
-    auto *dialWidget = window.findChild<QWidget *>(u"Picture1"_qs);
+    const dial::HighlightCycle &highlight = window.highlight();
+    auto *hours = window.findChild<HourList *>(u"List1(1)"_s);
+    auto *numeral = window.findChild<QLabel *>(u"Label2(0)"_s);
+    auto *timer = window.findChild<QTimer *>(u"Timer1"_s);
+    auto *dialWidget = window.findChild<QWidget *>(u"Picture1"_s);
     QList<QLabel *> markers;
     for (int hour = 1; hour <= 12; ++hour)
         markers << window.findChild<QLabel *>(QStringLiteral("Picture3(%1)").arg(hour));
@@ -79,8 +80,8 @@ void TestRandomInput::tenThousandEvents()
                 press(pointIn(*numeral));
             break;
         case Event::ClickRow: {
-            hours->scrollToItem(hours->item(random.bounded(12)));
-            const QRect row = hours->visualItemRect(hours->item(random.bounded(12)));
+            hours->scrollTo(hours->model()->index(random.bounded(12), 0));
+            const QRect row = hours->visualRect(hours->model()->index(random.bounded(12), 0));
             if (hours->viewport()->rect().contains(row.center()))
                 QTest::mouseClick(hours->viewport(), Qt::LeftButton, {}, row.center());
             break;
@@ -91,7 +92,7 @@ void TestRandomInput::tenThousandEvents()
         case Event::Tick:
         case Event::Count:
             if (timer->isActive())
-                highlight.Timer1_Timer();
+                window.Timer1_Timer();
             break;
         }
 
@@ -101,17 +102,17 @@ void TestRandomInput::tenThousandEvents()
         for (int hour = 1; hour <= 12; ++hour) {
             if (markers.at(hour - 1)->isVisible()) {
                 ++shown;
-                QVERIFY2(hour == highlight.SelectedHour, qPrintable(where + u": a marker of another hour"_qs));
+                QVERIFY2(hour == highlight.SelectedHour, qPrintable(where + u": a marker of another hour"_s));
             }
         }
-        QVERIFY2(shown <= 1, qPrintable(where + u": more than one marker"_qs));
-        QVERIFY2(highlight.HighlightTicks <= 13, qPrintable(where + u": the count passed 13"_qs));
+        QVERIFY2(shown <= 1, qPrintable(where + u": more than one marker"_s));
+        QVERIFY2(highlight.HighlightTicks <= 13, qPrintable(where + u": the count passed 13"_s));
         const bool underWay = highlight.SelectedHour != 0 && highlight.HighlightTicks <= 12;
-        QVERIFY2(timer->isActive() == underWay, qPrintable(where + u": the timer runs when it should not, or stops"_qs));
+        QVERIFY2(timer->isActive() == underWay, qPrintable(where + u": the timer runs when it should not, or stops"_s));
     }
 
     for (int tick = 0; tick < 13 && timer->isActive(); ++tick)
-        highlight.Timer1_Timer();
+        window.Timer1_Timer();
     const QString where = QStringLiteral("seed %1, after the events").arg(seed);
     QVERIFY2(!timer->isActive(), qPrintable(where));
     QVERIFY2(!numeral->isVisible(), qPrintable(where));

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QPointF>
+#include <QtGlobal>
+
+// The dial's geometry, both ways: where each hour lies, and which hour lies
+// in the direction of a press.
+namespace dial {
+
+// The program works with these decimal literals for pi, not the full
+// double: every position and angle it shows is computed with them, and the
+// residues they leave in the last digits are part of its output.
+inline constexpr double Pi = 3.14159265358979;
+inline constexpr double TwoPi = 6.28318530717958;
+
+inline constexpr int Hours = 12;
+inline constexpr float Scale = 1000.0f;    // user units across the dial, both ways
+inline constexpr qint16 Radius = 400;      // of the circle of hour points
+inline constexpr int CentreDotWidth = 15;  // pixels
+inline constexpr int HourDotWidth = 5;     // pixels
+inline constexpr float MarkerLift = 10.0f; // a marker's top edge above its point
+
+// The angle at which hour 1 is reached, less one step: the half-sum of the
+// interior and central angles of a regular 12-gon, a quarter turn.
+double startAngle();
+
+// Where `hour` (1..12) lies on a dial centred at `centre`, in double
+// precision; y grows downward, so 12 is above the centre and 3 to its right.
+QPointF hourPoint(int hour, QPointF centre);
+
+// The direction of (dx, dy) in degrees, counterclockwise from 3 o'clock,
+// 0 <= a < 360, with y pointing up. The centre itself (0, 0) counts as 0.
+// The quotient dy / dx is taken in single precision and the arctangent in
+// double.
+double angle(float dx, float dy);
+
+// The hour whose 30-degree sector holds `degrees`; each sector is open
+// below and closed above, so a boundary belongs to the hour before it
+// counterclockwise (15 gives 3, 345 gives 4).
+qint16 hourAt(double degrees);
+
+// The hour in the direction (dx, dy) from the dial's centre.
+inline qint16 hourFor(float dx, float dy)
+{
+    return hourAt(angle(dx, dy));
+}
+
+} // namespace dial

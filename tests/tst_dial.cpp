@@ -1,0 +1,256 @@
+// The dial's pure logic: geometry both ways, the highlight's count, and the
+// numbers kept as text. Expected values are the exercise's own figures,
+// written out; doubles that must be exact are compared as 17-digit text.
+
+#include "dial/dialgeometry.h"
+#include "dial/highlightcycle.h"
+#include "dial/numbertext.h"
+#include "testsupport.h"
+
+#include <QTest>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+class TestDial : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startAngleWithTheLiteralPi();
+    void hourPoints_data();
+    void hourPoints();
+    void directions_data();
+    void directions();
+    void sectorBoundaries_data();
+    void sectorBoundaries();
+    void highlightEndsOnTheThirteenthTick();
+    void numberToText_data();
+    void numberToText();
+    void roundTrip_data();
+    void roundTrip();
+    void rejectsText_data();
+    void rejectsText();
+};
+
+namespace {
+
+// Every digit a double holds, so that a change in the last bit shows.
+QString exact(double value)
+{
+    return QString::number(value, 'g', 17);
+}
+
+} // namespace
+
+void TestDial::startAngleWithTheLiteralPi()
+{
+    // A hair under the full-precision quarter turn, 1.5707963267948966.
+    QCOMPARE(exact(dial::startAngle()), u"1.570796326794895"_s);
+}
+
+void TestDial::hourPoints_data()
+{
+    QTest::addColumn<int>("hour");
+    QTest::addColumn<QPointF>("point");    // to two decimals
+    QTest::addColumn<QString>("xText");    // as the hidden lists keep them
+    QTest::addColumn<QString>("yText");
+
+    QTest::newRow("hour 1") << 1 << QPointF(700, 153.59) << QString() << u"153.589838486225"_s;
+    QTest::newRow("hour 2") << 2 << QPointF(846.41, 300) << QString() << QString();
+    QTest::newRow("hour 3") << 3 << QPointF(900, 500) << u"900"_s << u"500"_s;
+    QTest::newRow("hour 4") << 4 << QPointF(846.41, 700) << QString() << QString();
+    QTest::newRow("hour 5") << 5 << QPointF(700, 846.41) << QString() << QString();
+    QTest::newRow("hour 6") << 6 << QPointF(500, 900) << u"500.000000000001"_s << QString();
+    QTest::newRow("hour 7") << 7 << QPointF(300, 846.41) << QString() << QString();
+    QTest::newRow("hour 8") << 8 << QPointF(153.59, 700) << QString() << QString();
+    QTest::newRow("hour 9") << 9 << QPointF(100, 500) << QString() << QString();
+    QTest::newRow("hour 10") << 10 << QPointF(153.59, 300) << QString() << QString();
+    QTest::newRow("hour 11") << 11 << QPointF(300, 153.59) << QString() << QString();
+    QTest::newRow("hour 12") << 12 << QPointF(500, 100) << u"499.999999999998"_s << QString();
+}
+
+void TestDial::hourPoints()
+{
+    QFETCH(int, hour);
+    QFETCH(QPointF, point);
+    QFETCH(QString, xText);
+    QFETCH(QString, yText);
+    const QPointF actual = dial::hourPoint(hour, QPointF(500, 500));
+    QVERIFY2(qAbs(actual.x() - point.x()) < 0.005 && qAbs(actual.y() - point.y()) < 0.005,
+             qPrintable(exact(actual.x()) + u", "_s + exact(actual.y())));
+    // The residues of the literal pi, in the last of 15 digits.
+    if (!xText.isEmpty())
+        QCOMPARE(dial::numberToText(actual.x(), QLocale::c()), xText);
+    if (!yText.isEmpty())
+        QCOMPARE(dial::numberToText(actual.y(), QLocale::c()), yText);
+}
+
+void TestDial::directions_data()
+{
+    QTest::addColumn<float>("dx");
+    QTest::addColumn<float>("dy");
+    QTest::addColumn<QString>("angle");
+    QTest::addColumn<int>("hour");
+
+    QTest::newRow("centre") << 0.f << 0.f << u"0"_s << 3;
+    QTest::newRow("right") << 400.f << 0.f << u"0"_s << 3;
+    QTest::newRow("up") << 0.f << 400.f << u"90"_s << 12;
+    QTest::newRow("left") << -400.f << 0.f << u"180"_s << 9;
+    QTest::newRow("down") << 0.f << -400.f << u"270"_s << 6;
+    // The literal pi leaves 45 a hair too large: hour 1, not 2.
+    QTest::newRow("rising diagonal, (600, 400)") << 100.f << 100.f << u"45.000000000000043"_s << 1;
+    QTest::newRow("diagonal to lower left") << -100.f << -100.f << u"225.00000000000003"_s << 7;
+    QTest::newRow("diagonal to upper left") << -100.f << 100.f << u"134.99999999999994"_s << 11;
+    QTest::newRow("diagonal to lower right") << 100.f << -100.f << u"314.99999999999994"_s << 5;
+    QTest::newRow("first quadrant") << 100.f << 50.f << u"26.565051177078018"_s << 2;
+    QTest::newRow("second quadrant") << -50.f << 100.f << u"116.56505117707793"_s << 11;
+    QTest::newRow("third quadrant") << -100.f << -50.f << u"206.565051177078"_s << 8;
+    QTest::newRow("fourth quadrant") << 50.f << -100.f << u"296.56505117707792"_s << 5;
+    QTest::newRow("near, (510, 500)") << 10.f << 0.f << u"0"_s << 3;
+    QTest::newRow("far, (950, 500)") << 450.f << 0.f << u"0"_s << 3;
+    // The quotient is a single: 1/5000 is not quite 0.0002.
+    QTest::newRow("far off the dial, single quotient") << 5000.f << 1.f << u"0.01145915546034512"_s << 3;
+    QTest::newRow("just right of straight down") << 0.5f << -500.f << u"270.05729576041443"_s << 6;
+}
+
+void TestDial::directions()
+{
+    QFETCH(float, dx);
+    QFETCH(float, dy);
+    QFETCH(QString, angle);
+    QFETCH(int, hour);
+    QCOMPARE(exact(dial::angle(dx, dy)), angle);
+    QCOMPARE(dial::hourFor(dx, dy), qint16(hour));
+}
+
+void TestDial::sectorBoundaries_data()
+{
+    QTest::addColumn<double>("angle");
+    QTest::addColumn<int>("hour");
+
+    // Each sector is open below and closed above: the top of each one, and
+    // the next double past it.
+    const struct
+    {
+        double top;
+        int hour, next;
+    } sectors[] = {{15, 3, 2},   {45, 2, 1},   {75, 1, 12},  {105, 12, 11}, {135, 11, 10}, {165, 10, 9},
+                   {195, 9, 8},  {225, 8, 7},  {255, 7, 6},  {285, 6, 5},   {315, 5, 4},   {345, 4, 3}};
+    for (const auto &sector : sectors) {
+        QTest::addRow("%g belongs to %d", sector.top, sector.hour) << sector.top << sector.hour;
+        QTest::addRow("just over %g is %d", sector.top, sector.next) << std::nextafter(sector.top, 360.0)
+                                                                     << sector.next;
+    }
+    QTest::newRow("zero") << 0.0 << 3;
+    QTest::newRow("just under a full turn") << std::nextafter(360.0, 0.0) << 3;
+}
+
+void TestDial::sectorBoundaries()
+{
+    QFETCH(double, angle);
+    QFETCH(int, hour);
+    QCOMPARE(dial::hourAt(angle), qint16(hour));
+}
+
+void TestDial::highlightEndsOnTheThirteenthTick()
+{
+    dial::HighlightCycle cycle;
+    cycle.start(7);
+    for (int tick = 1; tick <= 5; ++tick)
+        QVERIFY(!cycle.tick());
+    cycle.start(4); // a new choice counts from the start again
+    QCOMPARE(cycle.SelectedHour, qint16(4));
+    for (int tick = 1; tick <= 12; ++tick)
+        QVERIFY2(!cycle.tick(), qPrintable(QString::number(tick)));
+    QVERIFY(cycle.tick());
+    QCOMPARE(cycle.HighlightTicks, qint16(13));
+}
+
+void TestDial::numberToText_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("text");
+
+    const QLocale c = QLocale::c();
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    const QLocale bg(QLocale::Bulgarian, QLocale::Bulgaria);
+    const QLocale de(QLocale::German, QLocale::Germany);
+    const QLocale egypt(QLocale::Arabic, QLocale::Egypt);
+
+    QTest::newRow("whole number") << 900.0 << c << u"900"_s;
+    QTest::newRow("15 digits, residue kept") << 500.000000000001 << c << u"500.000000000001"_s;
+    QTest::newRow("16th digit rounded away") << 153.58983848622455 << us << u"153.589838486225"_s;
+    QTest::newRow("no trailing zeros") << 846.5 << us << u"846.5"_s;
+    QTest::newRow("decimal comma") << 153.589838486225 << bg << u"153,589838486225"_s;
+    QTest::newRow("negative, German") << -25.5 << de << u"-25,5"_s;
+    QTest::newRow("no group separators") << 1234567.25 << us << u"1234567.25"_s;
+    QTest::newRow("no group separators, German") << 1234567.25 << de << u"1234567,25"_s;
+    QTest::newRow("ASCII digits in Arabic") << 12.5 << egypt << u"12\u066B5"_s;
+    QTest::newRow("negative zero") << -0.0 << c << u"0"_s;
+    QTest::newRow("small, fixed") << 0.0001 << c << u"0.0001"_s;
+    QTest::newRow("smaller, exponent") << 0.00001 << c << u"1E-05"_s;
+    QTest::newRow("15 integer digits") << 123456789012345.0 << c << u"123456789012345"_s;
+    QTest::newRow("16 integer digits, exponent") << 1e15 << c << u"1E+15"_s;
+}
+
+void TestDial::numberToText()
+{
+    QFETCH(double, value);
+    QFETCH(QLocale, locale);
+    QFETCH(QString, text);
+    QCOMPARE(dial::numberToText(value, locale), text);
+}
+
+void TestDial::roundTrip_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::newRow("C") << QLocale::c();
+    QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("bg_BG") << QLocale(QLocale::Bulgarian, QLocale::Bulgaria);
+    QTest::newRow("fr_FR") << QLocale(QLocale::French, QLocale::France);
+    QTest::newRow("ar_EG") << QLocale(QLocale::Arabic, QLocale::Egypt);
+    QTest::newRow("fa_IR") << QLocale(QLocale::Persian, QLocale::Iran);
+}
+
+void TestDial::roundTrip()
+{
+    QFETCH(QLocale, locale);
+    for (const double value : {900.0, 153.589838486225, 846.410161513775, -25.4754, 0.0, 1e-7, 3e38}) {
+        QCOMPARE(dial::textToSingle(dial::numberToText(value, locale), locale), float(value));
+        // The default argument is the user's locale.
+        const LocaleScope scope(locale);
+        QCOMPARE(dial::textToSingle(dial::numberToText(value)), float(value));
+    }
+}
+
+void TestDial::rejectsText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<bool>("number");
+
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    const QLocale bg(QLocale::Bulgarian, QLocale::Bulgaria);
+    QTest::newRow("empty") << QString() << us << false;
+    QTest::newRow("word") << u"III"_s << us << false;
+    QTest::newRow("point where comma is used") << u"153.5"_s << bg << false;
+    QTest::newRow("group separator") << u"1,000"_s << us << false;
+    QTest::newRow("infinity") << u"inf"_s << us << false;
+    QTest::newRow("not a number") << u"nan"_s << us << false;
+    QTest::newRow("beyond single") << u"1E+39"_s << us << false;
+    QTest::newRow("surrounding blanks are fine") << u" 12.5 "_s << us << true;
+}
+
+void TestDial::rejectsText()
+{
+    QFETCH(QString, text);
+    QFETCH(QLocale, locale);
+    QFETCH(bool, number);
+    QCOMPARE(dial::textToSingle(text, locale).has_value(), number);
+}
+
+QTEST_GUILESS_MAIN(TestDial)
+#include "tst_dial.moc"

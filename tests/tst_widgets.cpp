@@ -1,0 +1,154 @@
+// The window's two widgets on their own: the dial canvas and the hour list.
+
+#include "widgets/dialcanvas.h"
+#include "widgets/hourlist.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QStringListModel>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestWidgets : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void canvasUserScale();
+    void canvasDrawingIsRetained();
+    void canvasPressesInUserUnits_data();
+    void canvasPressesInUserUnits();
+    void hourListClicks();
+};
+
+namespace {
+
+// A 263-pixel canvas, as the dial is, 1000 units across.
+std::unique_ptr<DialCanvas> makeCanvas()
+{
+    auto canvas = std::make_unique<DialCanvas>();
+    canvas->resize(263, 263);
+    QPalette palette = canvas->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    canvas->setPalette(palette);
+    canvas->setScaleHeight(1000);
+    canvas->setScaleWidth(1000);
+    return canvas;
+}
+
+bool isDark(QRgb pixel)
+{
+    return qGray(pixel) < 64;
+}
+
+} // namespace
+
+void TestWidgets::canvasUserScale()
+{
+    DialCanvas canvas;
+    canvas.resize(263, 200);
+    QCOMPARE(canvas.ScaleWidth(), 263.0f); // pixels until a scale is set
+    canvas.setScaleHeight(1000);
+    QCOMPARE(canvas.ScaleWidth(), 263.0f); // the other axis keeps its scale
+    canvas.setScaleWidth(500);
+    QCOMPARE(canvas.ScaleHeight(), 1000.0f);
+    QCOMPARE(canvas.toPixels(QPointF(250, 1000)), QPointF(131.5, 200));
+    QCOMPARE(canvas.toUser(QPointF(131.5, 200)), QPointF(250, 1000));
+
+    QLabel child(&canvas);
+    child.resize(33, 25);
+    QCOMPARE(canvas.widthInUnits(child), float(33.0 * 500 / 263));
+    canvas.moveChild(child, QPointF(-12.75, 990));
+    QCOMPARE(child.pos(), QPoint(-7, 198)); // past the edge, clipped, not moved inside
+}
+
+void TestWidgets::canvasDrawingIsRetained()
+{
+    const auto canvas = makeCanvas();
+    canvas->setDrawWidth(15);
+    canvas->PSet(500, 500);
+    canvas->setDrawWidth(5);
+    canvas->PSet(100, 500);
+
+    canvas->show();
+    QVERIFY(QTest::qWaitForWindowExposed(canvas.get()));
+    for (int repaint = 0; repaint < 2; ++repaint) {
+        canvas->repaint();
+        const QImage image = canvas->grab().toImage();
+        QVERIFY(isDark(image.pixel(131, 131)));
+        QVERIFY(isDark(image.pixel(131 + 6, 131))); // 15 across
+        QVERIFY(!isDark(image.pixel(131 + 9, 131)));
+        QVERIFY(isDark(image.pixel(26, 131)));
+        QVERIFY(!isDark(image.pixel(26 + 4, 131))); // 5 across
+        QCOMPARE(QColor(image.pixel(60, 60)), QColor(Qt::white));
+    }
+}
+
+void TestWidgets::canvasPressesInUserUnits_data()
+{
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QPointF>("expected");
+
+    QTest::newRow("left, centre") << Qt::LeftButton << QPoint(131, 131) << QPointF(500.0 * 131 / 131.5, 500.0 * 131 / 131.5);
+    QTest::newRow("right, bottom left") << Qt::RightButton << QPoint(0, 262) << QPointF(0, 1000.0 * 262 / 263);
+    QTest::newRow("middle, near top left") << Qt::MiddleButton << QPoint(1, 1) << QPointF(1000.0 / 263, 1000.0 / 263);
+}
+
+void TestWidgets::canvasPressesInUserUnits()
+{
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(QPoint, at);
+    QFETCH(QPointF, expected);
+
+    const auto canvas = makeCanvas();
+    canvas->show();
+    QVERIFY(QTest::qWaitForWindowExposed(canvas.get()));
+    QSignalSpy spy(canvas.get(), &DialCanvas::MouseDown);
+    QTest::mousePress(canvas->windowHandle(), button, {}, at);
+    QTest::mouseRelease(canvas->windowHandle(), button, {}, at);
+    // The second press of a double click does not choose again.
+    QTest::mouseDClick(canvas->windowHandle(), button, {}, at);
+    QCOMPARE(spy.count(), 2);
+    QVERIFY(qAbs(spy.first().at(0).toFloat() - expected.x()) < 1e-3);
+    QVERIFY(qAbs(spy.first().at(1).toFloat() - expected.y()) < 1e-3);
+}
+
+void TestWidgets::hourListClicks()
+{
+    QWidget window;
+    auto *before = new QLineEdit(&window);
+    QStringList rows;
+    for (int row = 1; row <= 12; ++row)
+        rows << QString::number(row);
+    QStringListModel model(rows);
+    auto *list = new HourList(&window);
+    list->setModel(&model);
+    list->setGeometry(0, 30, 80, 200);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy clicks(list, &HourList::Click);
+
+    // Tabbing in chooses nothing; the first arrow key chooses the first row.
+    before->setFocus();
+    QTest::keyClick(before, Qt::Key_Tab);
+    QTRY_VERIFY(list->hasFocus());
+    QCOMPARE(clicks.count(), 0);
+    QCOMPARE(list->ListIndex(), -1);
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->ListIndex(), 0);
+    QCOMPARE(clicks.count(), 1);
+
+    // A press on another row, then on the same row again: each one acts.
+    const QPoint row3 = list->visualRect(model.index(2)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row3);
+    QCOMPARE(list->ListIndex(), 2);
+    QCOMPARE(clicks.count(), 2);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row3);
+    QCOMPARE(clicks.count(), 3);
+}
+
+QTEST_MAIN(TestWidgets)
+#include "tst_widgets.moc"
