@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFocusFrame>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
@@ -50,6 +51,8 @@ constexpr int TickMs = 100;
 constexpr QSize MarkerPictureSize{32, 32}; // logical pixels
 
 // A caption on a coloured ground; a press on it is its own, not the dial's.
+// The ground is fixed, so the text is too: a dark theme's light text would
+// be unreadable on it.
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry, quint32 bgr)
 {
     auto *label = new QLabel(text, parent);
@@ -58,6 +61,9 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setAttribute(Qt::WA_NoMousePropagation);
     setBackground(*label, bgr);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
     return label;
 }
 
@@ -116,6 +122,8 @@ MainWindow::MainWindow(QWidget *parent)
     icon.addFile(u":/hamburger@2x.png"_s);
     setWindowIcon(icon);
     setFixedSize(twips(0, 0, 7335, 6465).size());
+    // The texts are Bulgarian: nothing mirrors, whatever the locale or -reverse says.
+    setLayoutDirection(Qt::LeftToRight);
     setBackground(*this, WindowColour);
     QFont font(u"Times New Roman"_s, FontPointSize);
     font.setWeight(QFont::Normal);
@@ -182,7 +190,22 @@ MainWindow::MainWindow(QWidget *parent)
     connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
     connect(hourList, &HourList::Click, this, [this] { List1_Click(HourRows); });
     connect(Picture1, &DialCanvas::MouseDown, this, &MainWindow::Picture1_MouseDown);
+
+    // Where the keys go is shown once Tab moves the focus, as browsers do;
+    // any other move of the focus (a click) hides it, and at start it is not shown.
+    m_focusFrame = new QFocusFrame(this);
+    QPalette ring = m_focusFrame->palette();
+    ring.setColor(QPalette::WindowText, Qt::black);
+    m_focusFrame->setPalette(ring);
+    connect(qApp, &QApplication::focusChanged, this, [this] { m_focusFrame->setWidget(nullptr); });
     Picture1->setFocus();
+}
+
+bool MainWindow::focusNextPrevChild(bool next)
+{
+    const bool moved = QWidget::focusNextPrevChild(next);
+    m_focusFrame->setWidget(focusWidget());
+    return moved;
 }
 
 void MainWindow::Form_Load()

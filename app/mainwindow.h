@@ -8,6 +8,7 @@
 
 class DialCanvas;
 class HourList;
+class QFocusFrame;
 class QLabel;
 class QStringListModel;
 class QTimer;
@@ -29,6 +30,9 @@ public:
     void Picture1_MouseDown(float x, float y);
     void Timer1_Timer();
 
+protected:
+    bool focusNextPrevChild(bool next) override;
+
 private:
     // The lists, by index: the hour list's rows, and the hidden stores of
     // each hour's numeral, X and Y as text (row h - 1 for hour h).
@@ -49,6 +53,8 @@ private:
     QLabel *Label2 = nullptr;
     std::array<QLabel *, 13> Picture3{}; // 0 is the pattern the hours' markers are copied from
     QTimer *Timer1 = nullptr;
+
+    QFocusFrame *m_focusFrame = nullptr; // on the control that Tab moved the focus to
 
     dial::HighlightCycle m_highlight;
     qint16 m_describedHour = 0;

@@ -23,6 +23,9 @@ private slots:
     void dialAfterLoad_data();
     void dialAfterLoad();
     void rendersDesignedColoursAndDots();
+    void focusShowsAfterTabOnly();
+    void readableInADarkTheme();
+    void neverMirrored();
 };
 
 namespace {
@@ -193,6 +196,103 @@ void TestMainWindow::rendersDesignedColoursAndDots()
         }
     }
     QCOMPARE(stray, 0);
+}
+
+void TestMainWindow::focusShowsAfterTabOnly()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_COMPARE(QApplication::focusWidget()->objectName(), u"Picture1"_s);
+    const QImage atStart = window.grab().toImage();
+
+    // Just outside the list and the description, and on the dial's border.
+    const QList<QPair<QString, QPoint>> rings = {
+        {u"Picture1"_s, QPoint(8, 150)}, {u"List1(1)"_s, QPoint(351, 120)}, {u"Text1"_s, QPoint(7, 350)}};
+    const auto framed = [&](const QImage &image) {
+        QStringList names;
+        for (const auto &[name, at] : rings) {
+            if (image.pixel(at) != atStart.pixel(at))
+                names << name;
+        }
+        return names;
+    };
+    QCOMPARE(framed(atStart), QStringList());
+    for (const QString &next : {u"List1(1)"_s, u"Text1"_s, u"Picture1"_s}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget()->objectName(), next);
+        QCOMPARE(framed(window.grab().toImage()), QStringList{next});
+    }
+    // A click moves the focus and shows no frame.
+    auto *hours = control<HourList>(window, u"List1(1)"_s);
+    QTest::mouseClick(hours->viewport(), Qt::LeftButton, {}, hours->visualRect(hours->model()->index(0, 0)).center());
+    QTRY_COMPARE(QApplication::focusWidget(), hours);
+    QCOMPARE(framed(window.grab().toImage()), QStringList());
+}
+
+namespace {
+
+// WCAG's contrast ratio of two colours.
+double contrast(QColor a, QColor b)
+{
+    const auto luminance = [](QColor c) {
+        const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+} // namespace
+
+void TestMainWindow::readableInADarkTheme()
+{
+    // A dark desktop: light text on dark grounds.
+    const QPalette saved = QApplication::palette();
+    QPalette dark = saved;
+    dark.setColor(QPalette::Window, QColor(0x24, 0x24, 0x24));
+    dark.setColor(QPalette::WindowText, QColor(0xEE, 0xEE, 0xEC));
+    dark.setColor(QPalette::Base, QColor(0x1E, 0x1E, 0x1E));
+    dark.setColor(QPalette::Text, QColor(0xEE, 0xEE, 0xEC));
+    QApplication::setPalette(dark);
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.List1_Click(1); // no row chosen: nothing happens
+    auto *hours = control<HourList>(window, u"List1(1)"_s);
+    hours->setCurrentIndex(hours->model()->index(2, 0));
+    window.Timer1_Timer(); // "III" on the dial
+
+    // Each text on a fixed ground: its ink against the ground.
+    for (const QString &name : {u"Label1(2)"_s, u"Label1(0)"_s, u"Label2(0)"_s}) {
+        auto *label = control<QLabel>(window, name);
+        const QImage image = label->grab().toImage();
+        const QColor ground = label->palette().color(QPalette::Window);
+        double best = 1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                best = std::max(best, contrast(image.pixelColor(x, y), ground));
+        QVERIFY2(best >= 4.5, qPrintable(name + u": "_s + QString::number(best)));
+    }
+    QApplication::setPalette(saved);
+}
+
+void TestMainWindow::neverMirrored()
+{
+    // -reverse, or a right-to-left language: the Bulgarian window stays as it is.
+    MainWindow leftToRight;
+    leftToRight.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&leftToRight));
+    const QImage expected = leftToRight.grab().toImage();
+    leftToRight.hide();
+
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    MainWindow reversed;
+    reversed.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&reversed));
+    const QImage actual = reversed.grab().toImage();
+    QApplication::setLayoutDirection(Qt::LeftToRight);
+    QVERIFY(actual == expected);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -21,6 +21,8 @@ private slots:
     void canvasPressesInUserUnits_data();
     void canvasPressesInUserUnits();
     void hourListClicks();
+    void hourListKeysAndButtons_data();
+    void hourListKeysAndButtons();
 };
 
 namespace {
@@ -148,6 +150,100 @@ void TestWidgets::hourListClicks()
     QCOMPARE(clicks.count(), 2);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row3);
     QCOMPARE(clicks.count(), 3);
+}
+
+// What the user does to the list: a key (with modifiers), typed text, or a
+// press of a mouse button on a row.
+struct ListAction
+{
+    Qt::Key key = Qt::Key_unknown;
+    Qt::KeyboardModifiers modifiers;
+    QString typed;
+    Qt::MouseButton button = Qt::NoButton;
+    int row = -1;
+};
+Q_DECLARE_METATYPE(ListAction)
+
+void TestWidgets::hourListKeysAndButtons_data()
+{
+    QTest::addColumn<int>("chosen"); // before the action; -1: tabbed in, nothing chosen
+    QTest::addColumn<ListAction>("action");
+    QTest::addColumn<int>("row");    // chosen after it
+    QTest::addColumn<int>("clicks"); // Click signals raised by it
+
+    const auto key = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        ListAction action;
+        action.key = key;
+        action.modifiers = modifiers;
+        return action;
+    };
+    const auto press = [](Qt::MouseButton button, int row, Qt::KeyboardModifiers modifiers = {}) {
+        ListAction action;
+        action.modifiers = modifiers;
+        action.button = button;
+        action.row = row;
+        return action;
+    };
+    ListAction typeSeven;
+    typeSeven.typed = u"7"_s;
+    // From nothing chosen, each key goes where it says.
+    QTest::newRow("End from none") << -1 << key(Qt::Key_End) << 11 << 1;
+    QTest::newRow("Home from none") << -1 << key(Qt::Key_Home) << 0 << 1;
+    QTest::newRow("Down from none") << -1 << key(Qt::Key_Down) << 0 << 1;
+    QTest::newRow("Up from none") << -1 << key(Qt::Key_Up) << 0 << 1;
+    QTest::newRow("Page Up from none") << -1 << key(Qt::Key_PageUp) << 0 << 1;
+    QTest::newRow("Page Down from none") << -1 << key(Qt::Key_PageDown) << 8 << 1;
+    QTest::newRow("Page Down from 1") << 0 << key(Qt::Key_PageDown) << 8 << 1;
+    QTest::newRow("typing 7 from none") << -1 << typeSeven << 6 << 1;
+    QTest::newRow("End from 4") << 3 << key(Qt::Key_End) << 11 << 1;
+    QTest::newRow("Down from 4") << 3 << key(Qt::Key_Down) << 4 << 1;
+    // A choice is never taken back.
+    QTest::newRow("Ctrl+Space on the chosen row") << 3 << key(Qt::Key_Space, Qt::ControlModifier) << 3 << 0;
+    QTest::newRow("Ctrl+click on the chosen row") << 3 << press(Qt::LeftButton, 3, Qt::ControlModifier) << 3 << 1;
+    QTest::newRow("Ctrl+click on another row") << 3 << press(Qt::LeftButton, 5, Qt::ControlModifier) << 5 << 1;
+    // The left button chooses, again on the chosen row; the others do nothing.
+    QTest::newRow("left on the chosen row") << 3 << press(Qt::LeftButton, 3) << 3 << 1;
+    QTest::newRow("left from none") << -1 << press(Qt::LeftButton, 5) << 5 << 1;
+    QTest::newRow("right on another row") << 3 << press(Qt::RightButton, 5) << 3 << 0;
+    QTest::newRow("right on the chosen row") << 3 << press(Qt::RightButton, 3) << 3 << 0;
+    QTest::newRow("middle from none") << -1 << press(Qt::MiddleButton, 5) << -1 << 0;
+}
+
+void TestWidgets::hourListKeysAndButtons()
+{
+    QFETCH(int, chosen);
+    QFETCH(ListAction, action);
+    QFETCH(int, row);
+    QFETCH(int, clicks);
+
+    QWidget window;
+    auto *before = new QLineEdit(&window);
+    QStringList rows;
+    for (int hour = 1; hour <= 12; ++hour)
+        rows << QString::number(hour);
+    QStringListModel model(rows);
+    auto *list = new HourList(&window);
+    list->setModel(&model);
+    list->setGeometry(0, 30, 65, 137); // seven rows show, as in the window
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    before->setFocus();
+    QTest::keyClick(before, Qt::Key_Tab);
+    QTRY_VERIFY(list->hasFocus());
+    if (chosen >= 0)
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(model.index(chosen)).center());
+    QCOMPARE(list->ListIndex(), chosen);
+
+    QSignalSpy spy(list, &HourList::Click);
+    if (action.button != Qt::NoButton)
+        QTest::mouseClick(list->viewport(), action.button, action.modifiers,
+                          list->visualRect(model.index(action.row)).center());
+    else if (!action.typed.isEmpty())
+        QTest::keyClicks(list, action.typed);
+    else
+        QTest::keyClick(list, action.key, action.modifiers);
+    QCOMPARE(list->ListIndex(), row);
+    QCOMPARE(spy.count(), clicks);
 }
 
 QTEST_MAIN(TestWidgets)

@@ -25,22 +25,73 @@ int HourList::ListIndex() const
     return selected.isEmpty() ? -1 : selected.first().row();
 }
 
+QModelIndex HourList::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    // Qt's view goes to the first row on any key while nothing is chosen;
+    // a list box goes where the key says.
+    if (ListIndex() < 0 && model() && model()->rowCount(rootIndex()) > 0) {
+        const QModelIndex first = model()->index(0, modelColumn(), rootIndex());
+        switch (action) {
+        case MoveEnd:
+            return model()->index(model()->rowCount(rootIndex()) - 1, modelColumn(), rootIndex());
+        case MovePageDown:
+            selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+            return QListView::moveCursor(action, modifiers);
+        default:
+            return first;
+        }
+    }
+    return QListView::moveCursor(action, modifiers);
+}
+
+QItemSelectionModel::SelectionFlags HourList::selectionCommand(const QModelIndex &index, const QEvent *event) const
+{
+    // Ctrl toggles in Qt's single-selection views; a single-choice list
+    // keeps its choice.
+    const QItemSelectionModel::SelectionFlags command = QListView::selectionCommand(index, event);
+    if (command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+        return QItemSelectionModel::ClearAndSelect;
+    return command;
+}
+
 void HourList::focusInEvent(QFocusEvent *event)
 {
     const bool hadCurrent = currentIndex().isValid();
     QListView::focusInEvent(event);
-    // Tabbing into the list must not mark a row: the first arrow key then
-    // selects row 0, and nothing is chosen until the user chooses.
+    // Tabbing into the list must not mark a row: nothing is chosen until the
+    // user chooses.
     if (!hadCurrent && ListIndex() < 0)
         selectionModel()->clearCurrentIndex();
 }
 
 void HourList::mousePressEvent(QMouseEvent *event)
 {
+    // Only the left button chooses, on every row alike.
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
     const int before = ListIndex();
     QListView::mousePressEvent(event);
     const QModelIndex pressed = indexAt(event->position().toPoint());
-    if (event->button() == Qt::LeftButton && before >= 0 && pressed.isValid() && pressed.row() == before
-        && ListIndex() == before)
+    if (before >= 0 && pressed.isValid() && pressed.row() == before && ListIndex() == before)
         emit Click();
+}
+
+void HourList::mouseMoveEvent(QMouseEvent *event)
+{
+    if (event->buttons() & Qt::LeftButton)
+        QListView::mouseMoveEvent(event);
+}
+
+void HourList::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        QListView::mouseReleaseEvent(event);
+}
+
+void HourList::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        QListView::mouseDoubleClickEvent(event);
 }

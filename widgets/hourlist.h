@@ -3,10 +3,11 @@
 #include <QListView>
 
 // The hour list: a single-choice list of text rows that acts like a native
-// list box. Keyboard focus coming in selects nothing; Click is raised
-// whenever the user selects a row, by mouse or keyboard, including a press
-// on the row that is already selected, so choosing the same row again acts
-// again.
+// list box. Keyboard focus coming in selects nothing, and from there each
+// key goes where it says (End to the last row). Only the left button
+// chooses; a choice is never taken back, not even with Ctrl. Click is
+// raised whenever the user chooses a row, including a press on the row that
+// is already chosen, so choosing the same row again acts again.
 class HourList : public QListView
 {
     Q_OBJECT
@@ -23,6 +24,12 @@ signals:
     void Click();
 
 protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event = nullptr) const override;
     void focusInEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 };

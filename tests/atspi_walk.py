@@ -1,0 +1,134 @@
+"""Walks the program's accessibility tree over AT-SPI, at rest and during a
+highlight, and checks what a screen reader would present as on the screen.
+Runs inside its own D-Bus session (see check_accessibility.sh)."""
+
+import os
+import re
+import signal
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+MARKER = "Маркер на избрания час"
+COORDINATE = re.compile(r"^\d+([.,]\d+)?$")
+failures = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+
+
+def walk(node, found):
+    try:
+        states = node.getState()
+        entry = {
+            "role": node.getRoleName(),
+            "name": node.name or "",
+            "description": node.description or "",
+            "showing": states.contains(pyatspi.STATE_SHOWING),
+            "visible": states.contains(pyatspi.STATE_VISIBLE),
+            "children": node.childCount,
+            "node": node,
+        }
+        try:
+            text = node.queryText()
+            entry["text"] = text.getText(0, -1)
+        except NotImplementedError:
+            entry["text"] = ""
+        found.append(entry)
+        for child in node:
+            if child is not None:
+                walk(child, found)
+    except Exception as error:  # an object that went away while walked
+        print("skipped an object:", error)
+    return found
+
+
+def application(timeout=15):
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == "ravelinta" and app.childCount > 0:
+                return app
+        time.sleep(0.2)
+    return None
+
+
+def main(program):
+    # In a group of its own, so that the buses and the registry it starts end with it.
+    bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], start_new_session=True,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "640x480x24", "-nolisten", "tcp"],
+                            stdout=subprocess.PIPE)
+    display = ":" + xvfb.stdout.readline().decode().strip()
+    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    for scaling in ("QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS"):
+        env.pop(scaling, None)
+    app = subprocess.Popen([program], env=env)
+    try:
+        root = application()
+        if root is None:
+            print("FAIL: the program never appeared on the accessibility bus")
+            return 1
+        time.sleep(0.5)
+        at_rest = walk(root, [])
+
+        # What a screen reader has: the hour list, the description, the dial.
+        lists = [e for e in at_rest if e["role"] == "list"]
+        check(len(lists) == 1, "lists in the tree: %s" % [e["name"] for e in lists])
+        hours = [e for e in lists if e["name"] == "Час"]
+        check(len(hours) == 1, "no list named Час")
+        items = [e for e in at_rest if e["role"] == "list item"]
+        check([e["name"] for e in items] == [str(h) for h in range(1, 13)],
+              "list rows: %s" % [e["name"] for e in items])
+        check(any("Ravelinta" in e["text"] and e["showing"] for e in at_rest), "the description is not readable")
+        dials = [e for e in at_rest if e["name"] == "Циферблат"]
+        check(len(dials) == 1 and dials[0]["showing"], "no dial named Циферблат on the screen")
+
+        # Nothing hidden is presented as showing: no stored coordinates or
+        # numerals, no marker, no numeral label before a highlight.
+        for e in at_rest:
+            said = e["name"] or e["text"]
+            if COORDINATE.match(said) and e["role"] != "list item":
+                check(not e["showing"], "a hidden store shows: %s %r" % (e["role"], said))
+            if e["role"] == "list item":
+                check(not COORDINATE.match(said) or said in [str(h) for h in range(1, 13)],
+                      "a stored coordinate is in the tree: %r" % said)
+        check(not any(e["name"] == MARKER and e["showing"] for e in at_rest), "a marker shows at rest")
+        check(not any(e["role"] == "label" and e["name"] == "0" and e["showing"] for e in at_rest),
+              "the numeral label shows at rest")
+
+        # During a highlight of hour 3: its marker, its numeral and the dial's word.
+        window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(app.pid)],
+                                env=env, capture_output=True, text=True).stdout.split()[0]
+        subprocess.run(["xdotool", "mousemove", "--window", window, str(10 + 250), str(34 + 131), "click", "1"],
+                       env=env, check=True)
+        time.sleep(0.5)
+        during = walk(root, [])
+        markers = [e for e in during if e["name"] == MARKER and e["showing"]]
+        check(len(markers) == 1, "markers showing during a highlight: %d" % len(markers))
+        check(any(e["role"] == "label" and e["name"] == "III" and e["showing"] for e in during),
+              "the numeral III does not show")
+        dial = [e for e in during if e["name"] == "Циферблат"]
+        check(dial and dial[0]["description"] == "Показан е час 3 (III)",
+              "the dial says %r" % (dial[0]["description"] if dial else None))
+        time.sleep(1.5)
+        after = walk(root, [])
+        check(not any(e["name"] == MARKER and e["showing"] for e in after), "a marker still shows after 1.3 s")
+    finally:
+        app.kill()
+        xvfb.kill()
+        os.killpg(bus.pid, signal.SIGKILL)
+
+    for failure in failures:
+        print("FAIL:", failure)
+    if not failures:
+        print("the accessibility tree shows what the screen shows")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1]))
