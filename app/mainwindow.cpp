@@ -2,6 +2,7 @@
 
 #include "dial/dialgeometry.h"
 #include "dial/numbertext.h"
+#include "dial/zoom.h"
 #include "widgets/dialcanvas.h"
 #include "widgets/hourlist.h"
 
@@ -13,9 +14,13 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QShortcut>
 #include <QStringListModel>
 #include <QTimer>
+#include <QWheelEvent>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
@@ -48,16 +53,18 @@ void setBackground(QWidget &widget, quint32 bgr)
 
 constexpr int FontPointSize = 12;
 constexpr int TickMs = 100;
-constexpr QSize MarkerPictureSize{32, 32}; // logical pixels
+constexpr QSize MarkerPictureSize{32, 32}; // logical pixels at 100 %
+const QSize DesignSize = twips(0, 0, 7335, 6465).size();
+constexpr double MinimumZoom = 0.5;
+constexpr int WheelNotch = 120; // eighths of a degree
 
 // A caption on a coloured ground; a press on it is its own, not the dial's.
 // The ground is fixed, so the text is too: a dark theme's light text would
 // be unreadable on it.
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry, quint32 bgr)
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, quint32 bgr)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setGeometry(geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setAttribute(Qt::WA_NoMousePropagation);
     setBackground(*label, bgr);
@@ -74,14 +81,18 @@ QStringListModel *makeList(QObject *parent, const QString &name, const QStringLi
     return list;
 }
 
-// The hamburger for a screen with `ratio` device pixels per logical pixel:
-// from the larger drawing on scaled screens, never blown up from the small one.
-QPixmap markerPicture(qreal ratio)
+// The hamburger at `zoom` on a screen with `ratio` device pixels per logical
+// pixel: the smallest drawing at least that large, scaled down to fit, never
+// a small one blown up. At 100 % on an ordinary screen only the 32 px one is
+// decoded.
+QPixmap markerPicture(qreal zoom, qreal ratio)
 {
-    if (ratio == 1.0)
-        return QPixmap(u":/hamburger.png"_s);
-    QPixmap picture(u":/hamburger@2x.png"_s);
-    const QSize device = (QSizeF(MarkerPictureSize) * ratio).toSize();
+    static constexpr std::pair<int, const char16_t *> drawings[] = {
+        {32, u":/hamburger.png"}, {64, u":/hamburger@2x.png"}, {128, u":/hamburger-128.png"}, {256, u":/hamburger-256.png"}};
+    const QSize device = (QSizeF(MarkerPictureSize) * zoom * ratio).toSize();
+    const auto *drawing = std::find_if(std::begin(drawings), std::end(drawings) - 1,
+                                       [&](const auto &d) { return d.first >= device.width(); });
+    QPixmap picture(QString::fromUtf16(drawing->second));
     if (picture.size() != device)
         picture = picture.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     picture.setDevicePixelRatio(ratio);
@@ -121,7 +132,8 @@ MainWindow::MainWindow(QWidget *parent)
     QIcon icon(u":/hamburger.png"_s);
     icon.addFile(u":/hamburger@2x.png"_s);
     setWindowIcon(icon);
-    setFixedSize(twips(0, 0, 7335, 6465).size());
+    resize(DesignSize);
+    setMinimumSize(dial::zoomedSize(DesignSize, MinimumZoom));
     // The texts are Bulgarian: nothing mirrors, whatever the locale or -reverse says.
     setLayoutDirection(Qt::LeftToRight);
     setBackground(*this, WindowColour);
@@ -141,7 +153,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     auto *Text1 = new QPlainTextEdit(description(), this);
     Text1->setObjectName(u"Text1"_s);
-    Text1->setGeometry(twips(120, 4560, 7095, 1815));
+    place(Text1, twips(120, 4560, 7095, 1815));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setReadOnly(true);
     Text1->setAccessibleName(u"Описание на упражнението"_s);
@@ -156,31 +168,32 @@ MainWindow::MainWindow(QWidget *parent)
     hourList = new HourList(this);
     hourList->setObjectName(u"List1(1)"_s);
     hourList->setModel(List1[HourRows]);
-    hourList->setGeometry(twips(5280, 840, 975, 2055));
+    place(hourList, twips(5280, 840, 975, 2055));
     hourList->setAccessibleName(u"Час"_s);
 
     // The dial sits in a sunken border, which clips what lies on it.
-    auto *dialFrame = new QFrame(this);
-    dialFrame->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    dialFrame->setGeometry(twips(120, 480, 4000, 4000));
-    Picture1 = new DialCanvas(dialFrame);
+    m_dialFrame = new QFrame(this);
+    m_dialFrame->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    Picture1 = new DialCanvas(m_dialFrame);
     Picture1->setObjectName(u"Picture1"_s);
-    Picture1->setGeometry(dialFrame->contentsRect());
+    const int border = m_dialFrame->frameWidth();
+    place(Picture1, twips(120, 480, 4000, 4000).adjusted(border, border, -border, -border));
     setBackground(*Picture1, DialColour);
     Picture1->setAccessibleName(u"Циферблат"_s);
 
     Picture3[0] = new QLabel(Picture1);
     Picture3[0]->setObjectName(u"Picture3(0)"_s);
-    Picture3[0]->setGeometry(twips(0, 0, 495, 495));
-    Picture3[0]->setPixmap(markerPicture(Picture1->devicePixelRatioF()));
+    place(Picture3[0], twips(0, 0, 495, 495));
+    Picture3[0]->setPixmap(markerPicture(m_zoom, devicePixelRatioF()));
     Picture3[0]->setAlignment(Qt::AlignCenter);
     Picture3[0]->setAttribute(Qt::WA_NoMousePropagation);
     Picture3[0]->setAccessibleName(u"Маркер на избрания час"_s);
     Picture3[0]->hide();
-    Label2 = makeLabel(Picture1, u"Label2(0)"_s, u"0"_s, twips(600, 0, 495, 375), DialColour);
+    Label2 = makeLabel(Picture1, u"Label2(0)"_s, u"0"_s, DialColour);
+    place(Label2, twips(600, 0, 495, 375));
     Label2->hide();
-    makeLabel(this, u"Label1(2)"_s, u"Ravelinta"_s, twips(840, 0, 5535, 375), HeadingColour);
-    makeLabel(this, u"Label1(0)"_s, u"Час"_s, twips(5280, 480, 975, 405), HeadingColour);
+    place(makeLabel(this, u"Label1(2)"_s, u"Ravelinta"_s, HeadingColour), twips(840, 0, 5535, 375));
+    place(makeLabel(this, u"Label1(0)"_s, u"Час"_s, HeadingColour), twips(5280, 480, 975, 405));
 
     setTabOrder(Picture1, hourList);
     setTabOrder(hourList, Text1);
@@ -199,6 +212,92 @@ MainWindow::MainWindow(QWidget *parent)
     m_focusFrame->setPalette(ring);
     connect(qApp, &QApplication::focusChanged, this, [this] { m_focusFrame->setWidget(nullptr); });
     Picture1->setFocus();
+
+    // Bigger for a projector: the zoom keys of browsers and viewers, and full screen.
+    const auto shortcut = [this](const QKeySequence &keys, auto action) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
+    };
+    for (const QKeySequence &keys : {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)})
+        shortcut(keys, [this] { zoomTo(dial::nextZoomStep(m_zoom, +1)); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { zoomTo(dial::nextZoomStep(m_zoom, -1)); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { zoomTo(dial::ZoomSteps.front()); });
+    shortcut(QKeySequence(Qt::Key_F11), [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
+    shortcut(QKeySequence(Qt::Key_Escape), [this] { setWindowState(windowState() & ~Qt::WindowFullScreen); });
+    // Ctrl+wheel anywhere in the window zooms, over the list and the description too.
+    qApp->installEventFilter(this);
+}
+
+void MainWindow::place(QWidget *widget, const QRect &design)
+{
+    m_design.append({widget, design});
+    setZoomedGeometry(widget, design);
+    if (widget->parentWidget() == Picture1)
+        widget->move(design.topLeft()); // until dial units place it
+}
+
+void MainWindow::setZoomedGeometry(QWidget *widget, const QRect &design) const
+{
+    const QRect zoomed(m_origin + QPoint(qRound(design.x() * m_zoom), qRound(design.y() * m_zoom)),
+                       QSize(qRound(design.width() * m_zoom), qRound(design.height() * m_zoom)));
+    if (widget == Picture1) {
+        // The dial grows; its border stays two pixels round it.
+        const int border = m_dialFrame->frameWidth();
+        m_dialFrame->setGeometry(zoomed.adjusted(-border, -border, border, border));
+        Picture1->setGeometry(border, border, zoomed.width(), zoomed.height());
+    } else if (widget->parentWidget() == this) {
+        widget->setGeometry(zoomed);
+    } else {
+        widget->resize(zoomed.size()); // on the dial, where dial units place it
+    }
+}
+
+void MainWindow::zoomTo(double zoom)
+{
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return; // the screen is filled already
+    const QSize available = screen()->availableGeometry().size() - (frameGeometry().size() - size());
+    resize(dial::zoomedSize(DesignSize, std::min(zoom, dial::ZoomSteps[dial::largestZoomStep(DesignSize, available)])));
+}
+
+void MainWindow::resizeEvent(QResizeEvent *)
+{
+    // Drawn at the largest zoom that fits, centred, the background round it.
+    const double zoom = dial::fittingZoom(DesignSize, size());
+    const QPoint origin((width() - qRound(DesignSize.width() * zoom)) / 2,
+                        (height() - qRound(DesignSize.height() * zoom)) / 2);
+    if (zoom == m_zoom && origin == m_origin)
+        return;
+    m_zoom = zoom;
+    m_origin = origin;
+
+    QFont zoomed = font();
+    zoomed.setPointSizeF(FontPointSize * zoom);
+    setFont(zoomed);
+    for (const auto &[widget, design] : std::as_const(m_design))
+        setZoomedGeometry(widget, design);
+    Picture1->setZoom(zoom);
+    Picture3[0]->setPixmap(markerPicture(zoom, devicePixelRatioF()));
+    for (qint16 i = 1; i <= dial::Hours; ++i) {
+        Picture3[i]->resize(Picture3[0]->size());
+        Picture3[i]->setPixmap(Picture3[0]->pixmap());
+    }
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Wheel) {
+        const auto *wheel = static_cast<QWheelEvent *>(event);
+        const auto *widget = qobject_cast<QWidget *>(watched);
+        if ((wheel->modifiers() & Qt::ControlModifier) && widget && widget->window() == this) {
+            m_wheelTurn += wheel->angleDelta().y();
+            const int notches = m_wheelTurn / WheelNotch;
+            m_wheelTurn -= notches * WheelNotch;
+            if (notches != 0)
+                zoomTo(dial::nextZoomStep(m_zoom, notches));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 bool MainWindow::focusNextPrevChild(bool next)

@@ -2,6 +2,8 @@
 
 #include "dial/highlightcycle.h"
 
+#include <QList>
+#include <QPair>
 #include <QWidget>
 
 #include <array>
@@ -9,6 +11,7 @@
 class DialCanvas;
 class HourList;
 class QFocusFrame;
+class QFrame;
 class QLabel;
 class QStringListModel;
 class QTimer;
@@ -32,11 +35,20 @@ public:
 
 protected:
     bool focusNextPrevChild(bool next) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // The lists, by index: the hour list's rows, and the hidden stores of
     // each hour's numeral, X and Y as text (row h - 1 for hour h).
     enum ListIndex : qint16 { HourRows = 1, Numerals = 2, XTexts = 3, YTexts = 4 };
+
+    // Puts a control where the design has it (logical pixels at 100 %), at
+    // the present zoom, and keeps it there through later zooms.
+    void place(QWidget *widget, const QRect &design);
+    void setZoomedGeometry(QWidget *widget, const QRect &design) const;
+    // Resizes the window to `zoom`, at most the largest step the screen takes.
+    void zoomTo(double zoom);
 
     void Form_Load();
     void DrawDial();
@@ -54,6 +66,11 @@ private:
     std::array<QLabel *, 13> Picture3{}; // 0 is the pattern the hours' markers are copied from
     QTimer *Timer1 = nullptr;
 
+    QFrame *m_dialFrame = nullptr;
+    QList<QPair<QWidget *, QRect>> m_design;
+    double m_zoom = 1;
+    QPoint m_origin;
+    int m_wheelTurn = 0;
     QFocusFrame *m_focusFrame = nullptr; // on the control that Tab moved the focus to
 
     dial::HighlightCycle m_highlight;

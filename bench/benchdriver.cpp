@@ -67,6 +67,20 @@ QString machine()
     return QStringLiteral("%1, %2 cores, %3").arg(model).arg(QThread::idealThreadCount()).arg(QSysInfo::prettyProductName());
 }
 
+// Starts an X server of `size` on a free display, for the windows run in `environment`.
+bool startXvfb(QProcess &xvfb, const QString &size, QProcessEnvironment &environment)
+{
+    xvfb.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                                         QStringLiteral("0"), size + QStringLiteral("x24"), QStringLiteral("-dpi"),
+                                         QStringLiteral("96"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    if (!xvfb.waitForStarted() || !xvfb.waitForReadyRead(10000))
+        return false;
+    environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), u':' + QString::fromLatin1(xvfb.readLine()).trimmed());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -80,17 +94,14 @@ int main(int argc, char *argv[])
     const QString window = args.at(1);
     const int rounds = args.size() > 3 ? args.at(3).toInt() : 8;
 
-    QProcess xvfb;
-    xvfb.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                                         QStringLiteral("0"), QStringLiteral("640x480x24"), QStringLiteral("-dpi"),
-                                         QStringLiteral("96"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-    if (!xvfb.waitForStarted() || !xvfb.waitForReadyRead(10000)) {
+    // The window as on a pupil's screen, and zoom on a projector's.
+    QProcess xvfb, projector;
+    QProcessEnvironment environment, projectorEnvironment;
+    if (!startXvfb(xvfb, QStringLiteral("640x480"), environment)
+        || !startXvfb(projector, QStringLiteral("1920x1080"), projectorEnvironment)) {
         std::fprintf(stderr, "bench: cannot start Xvfb\n");
         return 1;
     }
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), u':' + QString::fromLatin1(xvfb.readLine()).trimmed());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
 
     Samples program, baseline, discard;
     const QString p = QStringLiteral("program"), b = QStringLiteral("baseline"), t = QStringLiteral("ticks");
@@ -101,8 +112,12 @@ int main(int argc, char *argv[])
     }
     std::fprintf(stderr, "bench: ticks\n");
     ok = ok && runOnce(window, {p, t}, environment, program) && runOnce(window, {b, t}, environment, baseline);
-    xvfb.terminate();
-    xvfb.waitForFinished();
+    std::fprintf(stderr, "bench: zoom\n");
+    ok = ok && runOnce(window, {p, QStringLiteral("zoom")}, projectorEnvironment, program);
+    for (QProcess *server : {&xvfb, &projector}) {
+        server->terminate();
+        server->waitForFinished();
+    }
     if (!ok)
         return 1;
 
@@ -129,6 +144,8 @@ int main(int argc, char *argv[])
         {"repaint_quiet_ticks_max_px", "repaint: ticks 2-12, most pixels on any", "0"},
         {"repaint_last_tick_px", "repaint: tick 13, pixels", "marker + label"},
         {"dial_px", "the whole dial, pixels", ""},
+        {"zoom_step_median_ms", "zoom: one step, key press to the dial painted at its new size, median (ms)", "< 16"},
+        {"zoom_step_max_ms", "zoom: the same, worst of 20 steps (ms)", ""},
     };
 
     QString table;
@@ -154,7 +171,7 @@ int main(int argc, char *argv[])
 
     const QString header = QStringLiteral("Machine: %1  \nDate: %2  \nQt: %3, xcb on Xvfb 640x480x24 at 96 DPI  \n"
                                           "Runs: %4 of each window, alternating, after one warm-up each; "
-                                          "ticks: 20 highlights of 13 ticks each.\n\n")
+                                          "ticks: 20 highlights of 13 ticks each; zoom: 20 steps on Xvfb 1920x1080.\n\n")
                                  .arg(machine(), QDateTime::currentDateTime().toString(Qt::ISODate),
                                       QString::fromLatin1(qVersion()))
                                  .arg(rounds);

@@ -4,6 +4,7 @@
 //
 //   bench_window program|baseline            start-up, memory, idle cost
 //   bench_window program|baseline ticks      timing of 20 highlights' ticks
+//   bench_window program zoom                20 zoom steps, key to new frame
 
 #include "app/applicationsetup.h"
 #include "app/mainwindow.h"
@@ -14,6 +15,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QTimer>
@@ -22,6 +24,7 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -108,6 +111,7 @@ int main(int argc, char *argv[])
     sinceMain.start();
     const bool program = argc > 1 && qstrcmp(argv[1], "program") == 0;
     const bool ticks = argc > 2 && qstrcmp(argv[2], "ticks") == 0;
+    const bool zoom = program && argc > 2 && qstrcmp(argv[2], "zoom") == 0;
     argc = 1;
 
     QApplication app(argc, argv);
@@ -136,6 +140,44 @@ int main(int argc, char *argv[])
         if (paintedAt < 0)
             paintedAt = nowMs();
     });
+
+    if (zoom) {
+        window->activateWindow(); // shortcuts go to the active window
+        // Twenty steps, up to 250 % and back down twice: from the key press to
+        // the first paint of the dial at its new size.
+        const std::array<Qt::Key, 2> keys = {Qt::Key_Plus, Qt::Key_Minus};
+        int step = 0;
+        int dialWidth = painted->width();
+        double pressedAt = 0;
+        QList<double> latencies;
+        EventWatch frames(painted, QEvent::Paint, [&](QEvent *) {
+            if (painted->width() != dialWidth && pressedAt > 0) {
+                latencies.append(nowMs() - pressedAt);
+                dialWidth = painted->width();
+                pressedAt = 0;
+            }
+        });
+        std::function<void()> next = [&] {
+            if (step == 20) {
+                std::sort(latencies.begin(), latencies.end());
+                print("zoom_step_median_ms", latencies.value(latencies.size() / 2, -1));
+                print("zoom_step_max_ms", latencies.isEmpty() ? -1 : latencies.last());
+                print("zoom_steps", double(latencies.size()));
+                QCoreApplication::quit();
+                return;
+            }
+            const Qt::Key key = keys[(step / 5) % 2];
+            ++step;
+            pressedAt = nowMs();
+            QKeyEvent press(QEvent::KeyPress, key, Qt::ControlModifier);
+            QKeyEvent release(QEvent::KeyRelease, key, Qt::ControlModifier);
+            QApplication::sendEvent(window->focusWidget(), &press);
+            QApplication::sendEvent(window->focusWidget(), &release);
+            QTimer::singleShot(300, &app, next);
+        };
+        QTimer::singleShot(500, &app, next);
+        return app.exec();
+    }
 
     if (!ticks) {
         // Start-up; peak memory a second later; then five idle seconds.

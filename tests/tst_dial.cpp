@@ -5,6 +5,7 @@
 #include "dial/dialgeometry.h"
 #include "dial/highlightcycle.h"
 #include "dial/numbertext.h"
+#include "dial/zoom.h"
 #include "testsupport.h"
 
 #include <QTest>
@@ -26,6 +27,7 @@ private slots:
     void sectorBoundaries_data();
     void sectorBoundaries();
     void highlightEndsOnTheThirteenthTick();
+    void zoomSteps();
     void numberToText_data();
     void numberToText();
     void roundTrip_data();
@@ -166,6 +168,29 @@ void TestDial::highlightEndsOnTheThirteenthTick()
         QVERIFY2(!cycle.tick(), qPrintable(QString::number(tick)));
     QVERIFY(cycle.tick());
     QCOMPARE(cycle.HighlightTicks, qint16(13));
+}
+
+void TestDial::zoomSteps()
+{
+    const QSize window(489, 431);
+    // The largest step whose window fits, 100 % at the least.
+    QCOMPARE(dial::largestZoomStep(window, QSize(2560, 1600)), 6); // 300 %: 1467 x 1293
+    QCOMPARE(dial::largestZoomStep(window, QSize(1920, 1080)), 5); // 250 %: 1223 x 1078
+    QCOMPARE(dial::largestZoomStep(window, QSize(800, 600)), 1);
+    QCOMPARE(dial::largestZoomStep(window, QSize(320, 240)), 0);
+    QCOMPARE(dial::zoomedSize(window, 1.25), QSize(612, 539));
+
+    // A window of a step's size is drawn at that step; any other at the
+    // largest zoom that keeps it whole and round.
+    QCOMPARE(dial::fittingZoom(window, QSize(612, 539)), 1.25);
+    QCOMPARE(dial::fittingZoom(window, QSize(1920, 1080)), 1080.0 / 431);
+    QCOMPARE(dial::fittingZoom(window, QSize(1000, 2000)), 1000.0 / 489);
+
+    QCOMPARE(dial::nextZoomStep(1.0, +1), 1.25);
+    QCOMPARE(dial::nextZoomStep(1.6, +1), 1.75); // from a window resized by hand
+    QCOMPARE(dial::nextZoomStep(2.5058, -1), 2.5);
+    QCOMPARE(dial::nextZoomStep(4.0, +1), 4.0);
+    QCOMPARE(dial::nextZoomStep(1.0, -1), 1.0);
 }
 
 void TestDial::numberToText_data()

@@ -1,5 +1,7 @@
-// The built program in a real X server (Xvfb, 96 DPI, no window manager),
-// driven with real X input through xdotool and checked on the screen itself.
+// The built program in a real X server (Xvfb, 96 DPI), driven with real X
+// input through xdotool and checked on the screen itself: without a window
+// manager at 640 x 480, and full screen on a 1920 x 1080 projector under
+// openbox.
 
 #include "testsupport.h"
 
@@ -13,29 +15,135 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// An X server of our own, optionally with a window manager, and the program
+// in it.
+class XSession
+{
+public:
+    ~XSession()
+    {
+        for (QProcess *process : {&m_program, &m_windowManager, &m_xvfb}) {
+            process->kill();
+            process->waitForFinished();
+        }
+    }
+
+    // An empty string, or why the session could not start.
+    QString start(const QString &screen, bool windowManager)
+    {
+        QStringList tools = {u"Xvfb"_s, u"xdotool"_s, u"import"_s};
+        if (windowManager)
+            tools << u"openbox"_s;
+        for (const QString &tool : tools) {
+            if (QStandardPaths::findExecutable(tool).isEmpty())
+                return tool + u" is not installed: the real-window test needs Xvfb, xdotool, ImageMagick and openbox"_s;
+        }
+        // Xvfb picks a free display and tells us its number.
+        m_xvfb.start(u"Xvfb"_s, {u"-displayfd"_s, u"1"_s, u"-screen"_s, u"0"_s, screen + u"x24"_s, u"-dpi"_s,
+                                  u"96"_s, u"-nolisten"_s, u"tcp"_s});
+        if (!m_xvfb.waitForStarted(5000) || !m_xvfb.waitForReadyRead(10000))
+            return u"no X server could be started here"_s;
+        m_environment = QProcessEnvironment::systemEnvironment();
+        m_environment.insert(u"DISPLAY"_s, u':' + QString::fromLatin1(m_xvfb.readLine()).trimmed());
+        if (windowManager) {
+            m_windowManager.setProcessEnvironment(m_environment);
+            m_windowManager.start(u"openbox"_s, {});
+            // Up once it has made its desktops.
+            QElapsedTimer waited;
+            waited.start();
+            while (run(u"xdotool"_s, {u"get_num_desktops"_s}, false).toInt() < 1 && waited.elapsed() < 10000)
+                QThread::msleep(50);
+        }
+        return {};
+    }
+
+    // Starts the program and returns its window's id.
+    QString startProgram()
+    {
+        QProcessEnvironment environment = m_environment;
+        environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+        for (const char *scaling : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR"})
+            environment.remove(QString::fromLatin1(scaling));
+        m_program.setProcessEnvironment(environment);
+        m_program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_program.start(QStringLiteral(RAVELINTA_EXECUTABLE), {});
+        if (!m_program.waitForStarted())
+            return {};
+        return run(u"xdotool"_s, {u"search"_s, u"--sync"_s, u"--onlyvisible"_s, u"--pid"_s,
+                                 QString::number(m_program.processId())}).section(u'\n', 0, 0);
+    }
+
+    QRect geometry(const QString &window)
+    {
+        const QStringList shell = run(u"xdotool"_s, {u"getwindowgeometry"_s, u"--shell"_s, window}).split(u'\n');
+        auto value = [&](const QString &key) {
+            for (const QString &line : shell) {
+                if (line.startsWith(key + u'='))
+                    return line.section(u'=', 1).toInt();
+            }
+            return -1;
+        };
+        return {value(u"X"_s), value(u"Y"_s), value(u"WIDTH"_s), value(u"HEIGHT"_s)};
+    }
+
+    QString run(const QString &program, const QStringList &arguments, bool warn = true)
+    {
+        QProcess process;
+        process.setProcessEnvironment(m_environment);
+        process.start(program, arguments);
+        if ((!process.waitForFinished(10000) || process.exitCode() != 0) && warn)
+            qWarning() << program << arguments << "failed:" << process.readAllStandardError();
+        return QString::fromUtf8(process.readAllStandardOutput());
+    }
+    void xdotool(const QStringList &arguments) { run(u"xdotool"_s, arguments); }
+    void click(QPoint screen, int button = 1)
+    {
+        xdotool({u"mousemove"_s, u"--sync"_s, QString::number(screen.x()), QString::number(screen.y()), u"click"_s,
+                 QString::number(button)});
+    }
+
+    QImage screenshot()
+    {
+        QProcess import;
+        import.setProcessEnvironment(m_environment);
+        import.start(u"import"_s, {u"-window"_s, u"root"_s, u"png:-"_s});
+        import.waitForFinished(10000);
+        return QImage::fromData(import.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
+    }
+
+private:
+    QProcess m_xvfb;
+    QProcess m_windowManager;
+    QProcess m_program;
+    QProcessEnvironment m_environment;
+};
+
+} // namespace
+
 class TestEndToEnd : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void windowAsDesigned();
     void listClickAndArrowKeys();
     void pressesOnTheDial_data();
     void pressesOnTheDial();
     void pressOnMarkerChoosesNothing();
+    void fullScreenOnAProjector();
 
 private:
-    QString run(const QString &program, const QStringList &arguments);
-    void xdotool(const QStringList &arguments) { run(u"xdotool"_s, arguments); }
-    QImage screenshot();
+    void xdotool(const QStringList &arguments) { m_x.xdotool(arguments); }
+    QImage screenshot() { return m_x.screenshot(); }
     QImage dialOf(const QImage &screen) const
     {
         return screen.copy(QRect(m_window.topLeft() + DialOrigin, QSize(DialPixels, DialPixels)));
     }
     QPoint screenAt(QPointF dialUnits) const { return m_window.topLeft() + DialOrigin + dialPixels(dialUnits).toPoint(); }
-    void click(QPoint screen, int button = 1);
+    void click(QPoint screen, int button = 1) { m_x.click(screen, button); }
     // Which hours show a marker, and whether each shown hour has its numeral
     // on its point; everything else must be the untouched dial.
     QList<int> hoursShown(const QImage &dial, QString *mismatch) const;
@@ -45,88 +153,21 @@ private:
             QThread::msleep(5);
     }
 
-    QProcess m_xvfb;
-    QProcess m_program;
-    QString m_display;
+    XSession m_x;
     QRect m_window;
     QImage m_pristineDial;
 };
 
-QString TestEndToEnd::run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"DISPLAY"_s, m_display);
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    if (!process.waitForFinished(10000) || process.exitCode() != 0)
-        qWarning() << program << arguments << "failed:" << process.readAllStandardError();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 void TestEndToEnd::initTestCase()
 {
-    for (const QString &tool : {u"Xvfb"_s, u"xdotool"_s, u"import"_s}) {
-        if (QStandardPaths::findExecutable(tool).isEmpty())
-            QSKIP(qPrintable(tool + u" is not installed: the real-window test needs Xvfb, xdotool and ImageMagick"_s));
-    }
-
-    // Xvfb picks a free display and tells us its number.
-    m_xvfb.start(u"Xvfb"_s, {u"-displayfd"_s, u"1"_s, u"-screen"_s, u"0"_s, u"640x480x24"_s, u"-dpi"_s,
-                              u"96"_s, u"-nolisten"_s, u"tcp"_s});
-    if (!m_xvfb.waitForStarted(5000) || !m_xvfb.waitForReadyRead(10000))
-        QSKIP("no X server could be started here");
-    m_display = u':' + QString::fromLatin1(m_xvfb.readLine()).trimmed();
-
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"DISPLAY"_s, m_display);
-    environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
-    for (const char *scaling : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR"})
-        environment.remove(QString::fromLatin1(scaling));
-    m_program.setProcessEnvironment(environment);
-    m_program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_program.start(QStringLiteral(RAVELINTA_EXECUTABLE), {});
-    QVERIFY(m_program.waitForStarted());
-
-    const QString id = run(u"xdotool"_s, {u"search"_s, u"--sync"_s, u"--onlyvisible"_s, u"--pid"_s,
-                                          QString::number(m_program.processId())}).section(u'\n', 0, 0);
+    const QString missing = m_x.start(u"640x480"_s, false);
+    if (!missing.isEmpty())
+        QSKIP(qPrintable(missing));
+    const QString id = m_x.startProgram();
     QVERIFY2(!id.isEmpty(), "the window did not appear");
-    const QStringList shell = run(u"xdotool"_s, {u"getwindowgeometry"_s, u"--shell"_s, id}).split(u'\n');
-    auto value = [&](const QString &key) {
-        for (const QString &line : shell) {
-            if (line.startsWith(key + u'='))
-                return line.section(u'=', 1).toInt();
-        }
-        return -1;
-    };
-    m_window = QRect(value(u"X"_s), value(u"Y"_s), value(u"WIDTH"_s), value(u"HEIGHT"_s));
+    m_window = m_x.geometry(id);
     QTest::qWait(300); // the first paint
     m_pristineDial = dialOf(screenshot());
-}
-
-void TestEndToEnd::cleanupTestCase()
-{
-    m_program.kill();
-    m_program.waitForFinished();
-    m_xvfb.terminate();
-    m_xvfb.waitForFinished();
-}
-
-QImage TestEndToEnd::screenshot()
-{
-    QProcess import;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"DISPLAY"_s, m_display);
-    import.setProcessEnvironment(environment);
-    import.start(u"import"_s, {u"-window"_s, u"root"_s, u"png:-"_s});
-    import.waitForFinished(10000);
-    return QImage::fromData(import.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
-}
-
-void TestEndToEnd::click(QPoint screen, int button)
-{
-    xdotool({u"mousemove"_s, u"--sync"_s, QString::number(screen.x()), QString::number(screen.y()),
-             u"click"_s, QString::number(button)});
 }
 
 QList<int> TestEndToEnd::hoursShown(const QImage &dial, QString *mismatch) const
@@ -229,6 +270,63 @@ void TestEndToEnd::pressOnMarkerChoosesNothing()
     click(screenAt(HourPoints[2]) + QPoint(-16, 14)); // the marker's middle
     waitUntil(since, 1800);
     QCOMPARE(dialOf(screenshot()), m_pristineDial);
+}
+
+void TestEndToEnd::fullScreenOnAProjector()
+{
+    XSession projector;
+    const QString missing = projector.start(u"1920x1080"_s, true);
+    if (!missing.isEmpty())
+        QSKIP(qPrintable(missing));
+    const QString id = projector.startProgram();
+    QVERIFY2(!id.isEmpty(), "the window did not appear");
+    QTest::qWait(300);
+    projector.xdotool({u"key"_s, u"--window"_s, id, u"F11"_s});
+    QTRY_COMPARE(projector.geometry(id).size(), QSize(1920, 1080));
+    QTest::qWait(300);
+
+    // The dial: round, and the whole window's drawing centred on the screen.
+    const QImage screen = projector.screenshot();
+    const QRgb dialColour = qRgb(0x80, 0x80, 0xFF);
+    QRect dial;
+    for (int y = 0; y < screen.height(); y += 2)
+        for (int x = 0; x < screen.width(); x += 2)
+            if (screen.pixel(x, y) == dialColour)
+                dial |= QRect(x, y, 2, 2);
+    const double zoom = 1080.0 / 431; // the height fills the screen
+    QVERIFY2(qAbs(dial.width() - dial.height()) <= 2, qPrintable(u"%1 x %2"_s.arg(dial.width()).arg(dial.height())));
+    QVERIFY2(qAbs(dial.width() - DialPixels * zoom) <= 3, qPrintable(u"%1,%2 %3x%4"_s.arg(dial.x()).arg(dial.y()).arg(dial.width()).arg(dial.height())));
+    const double left = (1920 - 489 * zoom) / 2; // the window's drawing, centred
+    QVERIFY2(qAbs(dial.left() - (left + DialOrigin.x() * zoom)) <= 3, qPrintable(QString::number(dial.left())));
+    QVERIFY(qAbs(dial.top() - DialOrigin.y() * zoom) <= 3);
+
+    // Row "12" is within reach: scroll the list down, press the last row.
+    const QRect list(QPointF(left + 352 * zoom, 56 * zoom).toPoint(), QSizeF(65 * zoom, 137 * zoom).toSize());
+    projector.xdotool({u"mousemove"_s, u"--sync"_s, QString::number(list.center().x()),
+                       QString::number(list.center().y()), u"click"_s, u"--repeat"_s, u"6"_s, u"5"_s});
+    // Scrolled to the end, the lowest ink in the list is the last row's.
+    const QImage scrolled = projector.screenshot();
+    int lastInk = -1;
+    for (int y = list.top(); y <= list.bottom(); ++y)
+        for (int x = list.left() + 4; x < list.left() + list.width() / 2; ++x)
+            if (qGray(scrolled.pixel(x, y)) < 100)
+                lastInk = y;
+    QVERIFY(lastInk > list.center().y());
+    projector.click(QPoint(list.left() + list.width() / 4, lastInk - 5));
+    QTest::qWait(400);
+    const QImage chosen = projector.screenshot();
+    // Hour 12's marker lies just left of its point, straight above the centre.
+    const double pixels = dial.width() / 1000.0;
+    const QRect marker(dial.topLeft() + (QPointF(375, 90) * pixels).toPoint(), QSize(125, 125) * pixels);
+    int changed = 0;
+    for (int y = marker.top(); y <= marker.bottom(); ++y)
+        for (int x = marker.left(); x <= marker.right(); ++x)
+            changed += chosen.pixel(x, y) != screen.pixel(x, y);
+    QVERIFY2(changed > marker.width() * marker.height() / 4, "no marker at hour 12");
+
+    // Escape leaves full screen: back to the window's own size.
+    projector.xdotool({u"key"_s, u"--window"_s, id, u"Escape"_s});
+    QTRY_COMPARE(projector.geometry(id).size(), QSize(489, 431));
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)

@@ -1,5 +1,6 @@
-// Run at several QT_SCALE_FACTOR values: the layout keeps its logical
-// geometry, and the dial's dots are drawn at the device's resolution.
+// Run at several QT_SCALE_FACTOR values, on a screen large enough to zoom:
+// the layout keeps its logical geometry, and the dial's dots and the marker
+// are drawn at the device's resolution.
 
 #include "app/mainwindow.h"
 #include "testsupport.h"
@@ -76,6 +77,12 @@ void TestHiDpi::markerAtDeviceResolution()
     QCOMPARE(marker->size(), QSize(33, 33));
     QCOMPARE(marker->pixmap().devicePixelRatio(), m_scale);
     QCOMPARE(marker->pixmap().deviceIndependentSize(), QSizeF(32, 32));
+
+    // Zoom and the screen's scale multiply: 125 % on top of it.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Plus, Qt::ControlModifier);
+    QTRY_COMPARE(window.size(), QSize(612, 539));
+    QCOMPARE(marker->pixmap().devicePixelRatio(), m_scale);
+    QCOMPARE(marker->pixmap().deviceIndependentSize(), QSizeF(40, 40));
 }
 
 QTEST_MAIN(TestHiDpi)

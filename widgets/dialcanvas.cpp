@@ -3,6 +3,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+
+// Where a child was placed, in user units.
+constexpr char PositionProperty[] = "dialPosition";
+
+} // namespace
+
 DialCanvas::DialCanvas(QWidget *parent)
     : QWidget(parent)
 {
@@ -14,7 +21,7 @@ void DialCanvas::PSet(float x, float y)
 {
     m_dots.append({QPointF(x, y), m_drawWidth});
     const QPointF centre = toPixels(QPointF(x, y));
-    const qreal reach = m_drawWidth / 2.0 + 1;
+    const qreal reach = m_drawWidth * m_zoom / 2 + 1;
     update(QRectF(centre - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach)).toAlignedRect());
 }
 
@@ -28,8 +35,15 @@ QPointF DialCanvas::toUser(QPointF pixels) const
     return {pixels.x() * ScaleWidth() / width(), pixels.y() * ScaleHeight() / height()};
 }
 
+void DialCanvas::setZoom(qreal zoom)
+{
+    m_zoom = zoom;
+    update();
+}
+
 void DialCanvas::moveChild(QWidget &child, QPointF user) const
 {
+    child.setProperty(PositionProperty, user);
     child.move(toPixels(user).toPoint());
 }
 
@@ -46,8 +60,17 @@ void DialCanvas::paintEvent(QPaintEvent *)
     // The program never sets a drawing colour: the dots take the theme's text colour.
     painter.setBrush(palette().color(QPalette::WindowText));
     for (const Dot &dot : std::as_const(m_dots)) {
-        const qreal r = dot.width / 2.0;
+        const qreal r = dot.width * m_zoom / 2;
         painter.drawEllipse(toPixels(dot.centre), r, r);
+    }
+}
+
+void DialCanvas::resizeEvent(QResizeEvent *)
+{
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        const QVariant user = child->property(PositionProperty);
+        if (user.isValid())
+            child->move(toPixels(user.toPointF()).toPoint());
     }
 }
 

@@ -10,8 +10,9 @@
 // downward, and as many units across as the scale says.
 //
 // Points set with PSet are kept and painted on every repaint at the
-// screen's own resolution. Children (the markers, the numeral) are placed in
-// user units and are clipped at the canvas's edge. A press anywhere on it is
+// screen's own resolution, their widths multiplied by the zoom. Children
+// (the markers, the numeral) are placed in user units, stay there when the
+// canvas is resized, and are clipped at its edge. A press anywhere on it is
 // reported in user units.
 class DialCanvas : public QWidget
 {
@@ -26,8 +27,9 @@ public:
     void setScaleWidth(float units) { m_scale = QSizeF(units, ScaleHeight()); }
     void setScaleHeight(float units) { m_scale = QSizeF(ScaleWidth(), units); }
 
-    // The width, in pixels, of the dots that PSet draws from now on.
+    // The width, in pixels at 100 %, of the dots that PSet draws from now on.
     void setDrawWidth(int pixels) { m_drawWidth = pixels; }
+    void setZoom(qreal zoom);
     // A dot of the draw width at (x, y), in the foreground colour.
     void PSet(float x, float y);
 
@@ -45,6 +47,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
@@ -57,5 +60,6 @@ private:
 
     QSizeF m_scale;
     int m_drawWidth = 1;
+    qreal m_zoom = 1;
     QList<Dot> m_dots;
 };

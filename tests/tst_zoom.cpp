@@ -1,0 +1,160 @@
+// Bigger for a projector: the zoom keys, Ctrl+wheel, and what grows with
+// them. Runs on a 2560 x 1600 offscreen screen, where 300 % is the largest
+// step that fits.
+
+#include "app/mainwindow.h"
+#include "testsupport.h"
+#include "widgets/hourlist.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+
+using namespace Qt::StringLiterals;
+
+class TestZoom : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void everythingTwiceAt200();
+    void stepsKeysAndWheel();
+    void highlightGoesOnThroughAZoom();
+    void markerSharpAt300();
+
+private:
+    void zoomIn(int steps)
+    {
+        for (int step = 0; step < steps; ++step)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Plus, Qt::ControlModifier);
+    }
+
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void TestZoom::init()
+{
+    m_window = std::make_unique<MainWindow>();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTRY_VERIFY(QApplication::focusWidget());
+}
+
+void TestZoom::cleanup()
+{
+    m_window.reset();
+}
+
+void TestZoom::everythingTwiceAt200()
+{
+    MainWindow &window = *m_window;
+    zoomIn(4); // 125, 150, 175, 200
+    QTRY_COMPARE(window.size(), QSize(978, 862));
+
+    // Every rectangle twice the one at 100 %, in the window.
+    const QList<QPair<QString, QRect>> rects = {
+        {u"Text1"_s, QRect(16, 608, 946, 242)},    {u"List1(1)"_s, QRect(704, 112, 130, 274)},
+        {u"Picture1"_s, QRect(20, 68, 526, 526)},  {u"Label1(2)"_s, QRect(112, 0, 738, 50)},
+        {u"Label1(0)"_s, QRect(704, 64, 130, 54)}, {u"Picture3(7)"_s, QRect(QPoint(), QSize(66, 66))},
+        {u"Label2(0)"_s, QRect(QPoint(), QSize(66, 50))}};
+    for (const auto &[name, rect] : rects) {
+        const QWidget *widget = control(window, name);
+        const QRect actual(widget->mapTo(&window, QPoint(0, 0)), widget->size());
+        QCOMPARE(rect.topLeft().isNull() ? QRect(QPoint(), actual.size()) : actual, rect);
+    }
+    QCOMPARE(QFontInfo(control(window, u"Label1(2)"_s)->font()).pointSize(), 24);
+
+    // The dots at twice their places and twice their widths.
+    const QImage image = window.grab().toImage();
+    const QPoint origin = DialOrigin * 2;
+    for (const QPointF &point : HourPoints)
+        QVERIFY(qGray(image.pixel(origin + (dialPixels(point) * 2).toPoint())) < 64);
+    const QPoint centre = origin + QPoint(DialPixels, DialPixels);
+    QVERIFY(qGray(image.pixel(centre + QPoint(13, 0))) < 64);   // 30 across
+    QVERIFY(qGray(image.pixel(centre + QPoint(17, 0))) > 128);
+
+    // Hour 9's marker still starts left of the dial, clipped; a press below the
+    // centre still chooses 6.
+    QCOMPARE(control(window, u"Picture3(9)"_s)->x(), -13); // -25.5 units at 0.526 pixels a unit
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, origin + (dialPixels(QPointF(500, 700)) * 2).toPoint());
+    QCOMPARE(window.highlight().SelectedHour, qint16(6));
+}
+
+void TestZoom::stepsKeysAndWheel()
+{
+    MainWindow &window = *m_window;
+    zoomIn(1);
+    QTRY_COMPARE(window.size(), QSize(612, 539)); // 125 %, whole pixels
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Equal, Qt::ControlModifier);
+    QTRY_COMPARE(window.size(), QSize(734, 647)); // 150 %
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Minus, Qt::ControlModifier);
+    QTRY_COMPARE(window.size(), QSize(612, 539));
+    zoomIn(8); // capped: 400 % would not fit the screen
+    QTRY_COMPARE(window.size(), QSize(1467, 1293));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_0, Qt::ControlModifier);
+    QTRY_COMPARE(window.size(), QSize(489, 431));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(window.size(), QSize(489, 431)); // 100 % is the smallest step
+
+    // Ctrl+wheel over the description zooms the window, not the description.
+    auto *text = control<QPlainTextEdit>(window, u"Text1"_s);
+    const qreal textPoints = text->font().pointSizeF();
+    const QPoint at = text->rect().center();
+    QWheelEvent wheel(at, text->mapToGlobal(at), {}, QPoint(0, 120), Qt::NoButton, Qt::ControlModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(text->viewport(), &wheel);
+    QTRY_COMPARE(window.size(), QSize(612, 539));
+    QCOMPARE(text->font().pointSizeF(), textPoints * 1.25);
+}
+
+void TestZoom::highlightGoesOnThroughAZoom()
+{
+    MainWindow &window = *m_window;
+    auto *hours = control<HourList>(window, u"List1(1)"_s);
+    hours->setCurrentIndex(hours->model()->index(2, 0));
+    window.Timer1_Timer();
+    const QLabel *marker = control<QLabel>(window, u"Picture3(3)"_s);
+    const QLabel *numeral = control<QLabel>(window, u"Label2(0)"_s);
+    const QPoint markerAt = marker->pos();
+    const QPoint numeralAt = numeral->pos();
+
+    zoomIn(4);
+    QTRY_COMPARE(window.size(), QSize(978, 862));
+    QVERIFY(marker->isVisible());
+    QVERIFY((marker->pos() - markerAt * 2).manhattanLength() <= 2);
+    QVERIFY((numeral->pos() - numeralAt * 2).manhattanLength() <= 2);
+    QCOMPARE(window.highlight().HighlightTicks, qint16(1));
+    for (int tick = 2; tick <= 13; ++tick)
+        window.Timer1_Timer();
+    QVERIFY(!marker->isVisible());
+}
+
+void TestZoom::markerSharpAt300()
+{
+    MainWindow &window = *m_window;
+    zoomIn(6);
+    QTRY_COMPARE(window.size(), QSize(1467, 1293));
+    const QImage picture = control<QLabel>(window, u"Picture3(1)"_s)->pixmap().toImage();
+    QCOMPARE(picture.size(), QSize(96, 96));
+
+    // A 32 px drawing blown up three times is made of uniform 3 x 3 blocks;
+    // a drawing made at this size mostly is not.
+    int blocks = 0, uniform = 0;
+    for (int y = 0; y + 3 <= picture.height(); y += 3) {
+        for (int x = 0; x + 3 <= picture.width(); x += 3) {
+            if (qAlpha(picture.pixel(x, y)) == 0)
+                continue; // outside the drawing
+            bool same = true;
+            for (int dy = 0; dy < 3; ++dy)
+                for (int dx = 0; dx < 3; ++dx)
+                    same = same && picture.pixel(x + dx, y + dy) == picture.pixel(x, y);
+            ++blocks;
+            uniform += same;
+        }
+    }
+    QVERIFY2(uniform * 2 < blocks, qPrintable(u"%1 of %2 blocks uniform"_s.arg(uniform).arg(blocks)));
+}
+
+QTEST_MAIN(TestZoom)
+#include "tst_zoom.moc"
