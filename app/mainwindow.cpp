@@ -88,7 +88,7 @@ QStringListModel *makeList(QObject *parent, const QString &name, const QStringLi
 QPixmap markerPicture(qreal zoom, qreal ratio)
 {
     static constexpr std::pair<int, const char16_t *> drawings[] = {
-        {32, u":/hamburger.png"}, {64, u":/hamburger@2x.png"}, {128, u":/hamburger-128.png"}, {256, u":/hamburger-256.png"}};
+        {32, u":/hamburger.png"}, {64, u":/hamburger-64.png"}, {128, u":/hamburger-128.png"}, {256, u":/hamburger-256.png"}};
     const QSize device = (QSizeF(MarkerPictureSize) * zoom * ratio).toSize();
     const auto *drawing = std::find_if(std::begin(drawings), std::end(drawings) - 1,
                                        [&](const auto &d) { return d.first >= device.width(); });
@@ -127,10 +127,12 @@ MainWindow::MainWindow(QWidget *parent)
 {
     setObjectName(u"MainWindow"_s);
     setWindowTitle(u"ravelinta.org Позиция:  правилен N-ъгълник"_s);
-    // Title bars and task bars want at most 64 pixels; each file added here
-    // is decoded at start-up, so only these two.
-    QIcon icon(u":/hamburger.png"_s);
-    icon.addFile(u":/hamburger@2x.png"_s);
+    // Title bars, task bars and switchers want 16 to 64 pixels, each drawn at
+    // its size. Each file added here is decoded once, at start-up: only these
+    // small ones.
+    QIcon icon;
+    for (const char16_t *drawing : {u":/hamburger-16.png", u":/hamburger.png", u":/hamburger-48.png", u":/hamburger-64.png"})
+        icon.addFile(QString::fromUtf16(drawing));
     setWindowIcon(icon);
     resize(DesignSize);
     setMinimumSize(dial::zoomedSize(DesignSize, MinimumZoom));

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds the .deb from a build tree, checks its metadata, unpacks it (no
-# system install) and starts the unpacked program headless for a moment.
+# system install), renders its manual pages, starts the unpacked program
+# headless for a moment, and asks lintian (where installed) for its verdict:
+# no error and no warning.
 # usage: check_debian_package.sh BUILD_DIR VERSION APP_ID
 set -euo pipefail
 build=$1 version=$2 app_id=$3
@@ -24,6 +26,12 @@ done
 
 dpkg-deb -x "$deb" "$out/root"
 for file in usr/bin/ravelinta \
+            usr/share/doc/ravelinta/copyright \
+            usr/share/doc/ravelinta/changelog.gz \
+            usr/share/man/man1/ravelinta.1.gz \
+            usr/share/man/bg/man1/ravelinta.1.gz \
+            "usr/share/icons/hicolor/16x16/apps/$app_id.png" \
+            "usr/share/icons/hicolor/48x48/apps/$app_id.png" \
             "usr/share/applications/$app_id.desktop" \
             "usr/share/metainfo/$app_id.metainfo.xml" \
             "usr/share/icons/hicolor/32x32/apps/$app_id.png" \
@@ -32,8 +40,24 @@ for file in usr/bin/ravelinta \
     [ -e "$out/root/$file" ] || fail "the package lacks /$file"
 done
 
+# The manual pages render without a warning (preconv reads the Bulgarian).
+if command -v groff >/dev/null; then
+    for page in usr/share/man/man1/ravelinta.1.gz usr/share/man/bg/man1/ravelinta.1.gz; do
+        warnings=$(zcat "$out/root/$page" | groff -k -man -Tutf8 -ww -z 2>&1)
+        [ -z "$warnings" ] || fail "/$page: $warnings"
+    done
+fi
+readelf -d "$out/root/usr/bin/ravelinta" | grep -q -E 'RUNPATH|RPATH' && fail "the program carries a RUNPATH"
+
 # Still running after two seconds is a good start: it did not crash or end.
 status=0
 QT_QPA_PLATFORM=offscreen timeout 2 "$out/root/usr/bin/ravelinta" || status=$?
 [ "$status" -eq 124 ] || fail "the unpacked program ended early with status $status"
+if command -v lintian >/dev/null; then
+    # Errors and warnings fail; informational tags are shown.
+    lintian --display-info "$deb" | tee "$out/lintian.log"
+    ! grep -E '^[EW]: ' "$out/lintian.log" >/dev/null || fail "lintian has errors or warnings"
+else
+    echo "lintian is not installed: the package's lintian check was not run"
+fi
 echo "package $(basename "$deb"): Depends: $depends"

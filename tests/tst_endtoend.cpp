@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 #include <QThread>
@@ -154,6 +155,7 @@ private:
     }
 
     XSession m_x;
+    QString m_windowId;
     QRect m_window;
     QImage m_pristineDial;
 };
@@ -166,6 +168,7 @@ void TestEndToEnd::initTestCase()
     const QString id = m_x.startProgram();
     QVERIFY2(!id.isEmpty(), "the window did not appear");
     m_window = m_x.geometry(id);
+    m_windowId = id;
     QTest::qWait(300); // the first paint
     m_pristineDial = dialOf(screenshot());
 }
@@ -211,6 +214,15 @@ void TestEndToEnd::windowAsDesigned()
     QVERIFY(qGray(m_pristineDial.pixel(QPoint(131, 131))) < 64);
     for (const QPointF &point : HourPoints)
         QVERIFY(qGray(m_pristineDial.pixel(dialPixels(point).toPoint())) < 64);
+
+    // The icon as the window manager gets it: each size drawn for itself.
+    if (QStandardPaths::findExecutable(u"xprop"_s).isEmpty())
+        QSKIP("xprop (x11-utils) is not installed: the window's icon sizes were not read");
+    const QString icon = m_x.run(u"xprop"_s, {u"-id"_s, m_windowId, u"_NET_WM_ICON"_s});
+    QStringList sizes;
+    for (const QRegularExpressionMatch &match : QRegularExpression(u"Icon \\((\\d+) x (\\d+)\\)"_s).globalMatch(icon))
+        sizes << match.captured(1) + u'x' + match.captured(2);
+    QCOMPARE(sizes, (QStringList{u"16x16"_s, u"32x32"_s, u"48x48"_s, u"64x64"_s}));
 }
 
 void TestEndToEnd::listClickAndArrowKeys()

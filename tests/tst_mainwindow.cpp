@@ -74,7 +74,7 @@ void TestMainWindow::windowAndTexts()
     QCOMPARE(window.size(), QSize(489, 431));
     QVERIFY(window.windowTitle().endsWith(u" Позиция:  правилен N-ъгълник"_s));
     QVERIFY(!window.windowTitle().startsWith(u' '));
-    QCOMPARE(window.windowIcon().availableSizes().value(0), QSize(32, 32));
+    QCOMPARE(window.windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
     const QFontInfo font(window.font());
     QCOMPARE(font.pointSize(), 12);
     QVERIFY2(font.family() == u"Liberation Serif" || font.family() == u"Times New Roman", qPrintable(font.family()));
