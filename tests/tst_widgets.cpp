@@ -20,7 +20,6 @@ private slots:
     void canvasDrawingIsRetained();
     void canvasPressesInUserUnits_data();
     void canvasPressesInUserUnits();
-    void hourListClicks();
     void hourListKeysAndButtons_data();
     void hourListKeysAndButtons();
 };
@@ -118,40 +117,6 @@ void TestWidgets::canvasPressesInUserUnits()
     QVERIFY(qAbs(spy.first().at(1).toFloat() - expected.y()) < 1e-3);
 }
 
-void TestWidgets::hourListClicks()
-{
-    QWidget window;
-    auto *before = new QLineEdit(&window);
-    QStringList rows;
-    for (int row = 1; row <= 12; ++row)
-        rows << QString::number(row);
-    QStringListModel model(rows);
-    auto *list = new HourList(&window);
-    list->setModel(&model);
-    list->setGeometry(0, 30, 80, 200);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QSignalSpy clicks(list, &HourList::Click);
-
-    // Tabbing in chooses nothing; the first arrow key chooses the first row.
-    before->setFocus();
-    QTest::keyClick(before, Qt::Key_Tab);
-    QTRY_VERIFY(list->hasFocus());
-    QCOMPARE(clicks.count(), 0);
-    QCOMPARE(list->ListIndex(), -1);
-    QTest::keyClick(list, Qt::Key_Down);
-    QCOMPARE(list->ListIndex(), 0);
-    QCOMPARE(clicks.count(), 1);
-
-    // A press on another row, then on the same row again: each one acts.
-    const QPoint row3 = list->visualRect(model.index(2)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row3);
-    QCOMPARE(list->ListIndex(), 2);
-    QCOMPARE(clicks.count(), 2);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row3);
-    QCOMPARE(clicks.count(), 3);
-}
-
 // What the user does to the list: a key (with modifiers), typed text, or a
 // press of a mouse button on a row.
 struct ListAction
@@ -192,8 +157,8 @@ void TestWidgets::hourListKeysAndButtons_data()
     QTest::newRow("Down from none") << -1 << key(Qt::Key_Down) << 0 << 1;
     QTest::newRow("Up from none") << -1 << key(Qt::Key_Up) << 0 << 1;
     QTest::newRow("Page Up from none") << -1 << key(Qt::Key_PageUp) << 0 << 1;
-    QTest::newRow("Page Down from none") << -1 << key(Qt::Key_PageDown) << 8 << 1;
-    QTest::newRow("Page Down from 1") << 0 << key(Qt::Key_PageDown) << 8 << 1;
+    QTest::newRow("Page Down from none") << -1 << key(Qt::Key_PageDown) << 6 << 1;
+    QTest::newRow("Page Down from 1") << 0 << key(Qt::Key_PageDown) << 6 << 1;
     QTest::newRow("typing 7 from none") << -1 << typeSeven << 6 << 1;
     QTest::newRow("End from 4") << 3 << key(Qt::Key_End) << 11 << 1;
     QTest::newRow("Down from 4") << 3 << key(Qt::Key_Down) << 4 << 1;
@@ -224,17 +189,20 @@ void TestWidgets::hourListKeysAndButtons()
     QStringListModel model(rows);
     auto *list = new HourList(&window);
     list->setModel(&model);
-    list->setGeometry(0, 30, 65, 137); // seven rows show, as in the window
+    // Seven whole rows show, as in the window, whatever the font.
+    list->setGeometry(0, 30, 65, 7 * list->sizeHintForRow(0) + 2 * list->frameWidth());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy spy(list, &HourList::Click);
+    // Tabbing in chooses nothing.
     before->setFocus();
     QTest::keyClick(before, Qt::Key_Tab);
     QTRY_VERIFY(list->hasFocus());
+    QCOMPARE(spy.count(), 0);
     if (chosen >= 0)
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(model.index(chosen)).center());
     QCOMPARE(list->ListIndex(), chosen);
-
-    QSignalSpy spy(list, &HourList::Click);
+    spy.clear();
     if (action.button != Qt::NoButton)
         QTest::mouseClick(list->viewport(), action.button, action.modifiers,
                           list->visualRect(model.index(action.row)).center());
