@@ -212,7 +212,7 @@ MainWindow::MainWindow(QWidget *parent)
     QPalette ring = m_focusFrame->palette();
     ring.setColor(QPalette::WindowText, Qt::black);
     m_focusFrame->setPalette(ring);
-    connect(qApp, &QApplication::focusChanged, this, [this] { m_focusFrame->setWidget(nullptr); });
+    connect(qApp, &QApplication::focusChanged, m_focusFrame, [frame = m_focusFrame] { frame->setWidget(nullptr); });
     Picture1->setFocus();
 
     // Bigger for a projector: the zoom keys of browsers and viewers, and full screen.
