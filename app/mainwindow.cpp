@@ -43,11 +43,16 @@ constexpr quint32 WindowColour = 0x00FFC0C0;
 constexpr quint32 DialColour = 0x00FF8080;
 constexpr quint32 HeadingColour = 0x0080C0FF;
 
-void setBackground(QWidget &widget, quint32 bgr)
+void setColour(QWidget &widget, QPalette::ColorRole role, const QColor &colour)
 {
     QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)));
+    palette.setColor(role, colour);
     widget.setPalette(palette);
+}
+
+void setBackground(QWidget &widget, quint32 bgr)
+{
+    setColour(widget, QPalette::Window, QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)));
     widget.setAutoFillBackground(true);
 }
 
@@ -68,9 +73,7 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, qui
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setAttribute(Qt::WA_NoMousePropagation);
     setBackground(*label, bgr);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
+    setColour(*label, QPalette::WindowText, Qt::black);
     return label;
 }
 
@@ -209,9 +212,7 @@ MainWindow::MainWindow(QWidget *parent)
     // Where the keys go is shown once Tab moves the focus, as browsers do;
     // any other move of the focus (a click) hides it, and at start it is not shown.
     m_focusFrame = new QFocusFrame(this);
-    QPalette ring = m_focusFrame->palette();
-    ring.setColor(QPalette::WindowText, Qt::black);
-    m_focusFrame->setPalette(ring);
+    setColour(*m_focusFrame, QPalette::WindowText, Qt::black);
     connect(qApp, &QApplication::focusChanged, m_focusFrame, [frame = m_focusFrame] { frame->setWidget(nullptr); });
     Picture1->setFocus();
 
