@@ -1,26 +1,25 @@
 #include "app/mainwindow.h"
 
+#include "app/windowcommands.h"
 #include "dial/dialgeometry.h"
 #include "dial/numbertext.h"
 #include "dial/zoom.h"
+#include "widgets/designlayout.h"
 #include "widgets/dialcanvas.h"
 #include "widgets/hourlist.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QFocusFrame>
-#include <QFrame>
-#include <QIcon>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QShortcut>
 #include <QStringListModel>
 #include <QTimer>
-#include <QWheelEvent>
 
-#include <algorithm>
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
@@ -58,10 +57,11 @@ void setBackground(QWidget &widget, quint32 bgr)
 
 constexpr int FontPointSize = 12;
 constexpr int TickMs = 100;
-constexpr QSize MarkerPictureSize{32, 32}; // logical pixels at 100 %
+constexpr int DialBorder = 2;                // a sunken panel, in pixels at 100 %
+constexpr QSize MarkerPictureSize{32, 32};   // logical pixels at 100 %
+constexpr double SmallestStartZoom = 0.5;
 const QSize DesignSize = twips(0, 0, 7335, 6465).size();
-constexpr double MinimumZoom = 0.5;
-constexpr int WheelNotch = 120; // eighths of a degree
+const QSize MarkerSize = twips(0, 0, 495, 495).size();
 
 // A caption on a coloured ground; a press on it is its own, not the dial's.
 // The ground is fixed, so the text is too: a dark theme's light text would
@@ -84,36 +84,16 @@ QStringListModel *makeList(QObject *parent, const QString &name, const QStringLi
     return list;
 }
 
-// The hamburger at `zoom` on a screen with `ratio` device pixels per logical
-// pixel: the smallest drawing at least that large, scaled down to fit, never
-// a small one blown up. At 100 % on an ordinary screen only the 32 px one is
-// decoded.
-QPixmap markerPicture(qreal zoom, qreal ratio)
+// The hamburger, drawn at four sizes; the icon takes the smallest drawing
+// at least as large as it is asked for and scales it down, never a small
+// one up. The sizes are given so that only the drawing used is decoded.
+QIcon markerIcon()
 {
-    static constexpr std::pair<int, const char16_t *> drawings[] = {
-        {32, u":/hamburger.png"}, {64, u":/hamburger-64.png"}, {128, u":/hamburger-128.png"}, {256, u":/hamburger-256.png"}};
-    const QSize device = (QSizeF(MarkerPictureSize) * zoom * ratio).toSize();
-    const auto *drawing = std::find_if(std::begin(drawings), std::end(drawings) - 1,
-                                       [&](const auto &d) { return d.first >= device.width(); });
-    QPixmap picture(QString::fromUtf16(drawing->second));
-    if (picture.size() != device)
-        picture = picture.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    picture.setDevicePixelRatio(ratio);
-    return picture;
-}
-
-// A new marker of the array, as a hidden copy of `pattern`.
-QLabel *copyMarker(const QLabel &pattern, qint16 index)
-{
-    auto *marker = new QLabel(pattern.parentWidget());
-    marker->setObjectName(u"Picture3(%1)"_s.arg(index));
-    marker->setGeometry(pattern.geometry());
-    marker->setPixmap(pattern.pixmap());
-    marker->setAlignment(pattern.alignment());
-    marker->setAttribute(Qt::WA_NoMousePropagation);
-    marker->setAccessibleName(pattern.accessibleName());
-    marker->hide();
-    return marker;
+    QIcon icon;
+    for (const auto &[size, file] : {std::pair{32, u":/hamburger.png"}, std::pair{64, u":/hamburger-64.png"},
+                                     std::pair{128, u":/hamburger-128.png"}, std::pair{256, u":/hamburger-256.png"}})
+        icon.addFile(QString::fromUtf16(file), QSize(size, size));
+    return icon;
 }
 
 QString description()
@@ -127,24 +107,22 @@ QString description()
 
 MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent)
+    , m_marker(markerIcon())
 {
     setObjectName(u"MainWindow"_s);
     setWindowTitle(u"ravelinta.org Позиция:  правилен N-ъгълник"_s);
-    // Title bars, task bars and switchers want 16 to 64 pixels, each drawn at
-    // its size. Each file added here is decoded once, at start-up: only these
-    // small ones.
+    // Title bars, task bars and switchers want 16 to 64 pixels, each drawn at its size.
     QIcon icon;
     for (const char16_t *drawing : {u":/hamburger-16.png", u":/hamburger.png", u":/hamburger-48.png", u":/hamburger-64.png"})
         icon.addFile(QString::fromUtf16(drawing));
     setWindowIcon(icon);
-    resize(DesignSize);
-    setMinimumSize(dial::zoomedSize(DesignSize, MinimumZoom));
     // The texts are Bulgarian: nothing mirrors, whatever the locale or -reverse says.
     setLayoutDirection(Qt::LeftToRight);
     setBackground(*this, WindowColour);
     QFont font(u"Times New Roman"_s, FontPointSize);
     font.setWeight(QFont::Normal);
     setFont(font);
+    auto *layout = new DesignLayout(DesignSize, this);
 
     List1[YTexts] = makeList(this, u"List1(4)"_s);
     List1[XTexts] = makeList(this, u"List1(3)"_s);
@@ -158,10 +136,15 @@ MainWindow::MainWindow(QWidget *parent)
 
     auto *Text1 = new QPlainTextEdit(description(), this);
     Text1->setObjectName(u"Text1"_s);
-    place(Text1, twips(120, 4560, 7095, 1815));
+    layout->addWidget(Text1, twips(120, 4560, 7095, 1815));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setReadOnly(true);
     Text1->setAccessibleName(u"Описание на упражнението"_s);
+    // Its own Copy and Select All, then the window's commands.
+    Text1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Text1, &QWidget::customContextMenuRequested, this, [this, Text1](QPoint at) {
+        m_commands->popUpMenu(Text1->viewport()->mapToGlobal(at), Text1->createStandardContextMenu(at));
+    });
 
     List1[Numerals] = makeList(this, u"List1(2)"_s,
                                {u"I"_s, u"II"_s, u"III"_s, u"IV"_s, u"V"_s, u"VI"_s, u"VII"_s, u"VIII"_s, u"IX"_s,
@@ -173,32 +156,34 @@ MainWindow::MainWindow(QWidget *parent)
     hourList = new HourList(this);
     hourList->setObjectName(u"List1(1)"_s);
     hourList->setModel(List1[HourRows]);
-    place(hourList, twips(5280, 840, 975, 2055));
+    layout->addWidget(hourList, twips(5280, 840, 975, 2055));
     hourList->setAccessibleName(u"Час"_s);
 
-    // The dial sits in a sunken border, which clips what lies on it.
-    m_dialFrame = new QFrame(this);
-    m_dialFrame->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    Picture1 = new DialCanvas(m_dialFrame);
+    Picture1 = new DialCanvas(this);
     Picture1->setObjectName(u"Picture1"_s);
-    const int border = m_dialFrame->frameWidth();
-    place(Picture1, twips(120, 480, 4000, 4000).adjusted(border, border, -border, -border));
+    const QRect dialRect = twips(120, 480, 4000, 4000);
+    Picture1->setDesignSize(dialRect.size());
+    Picture1->setBorderWidth(DialBorder);
+    layout->addWidget(Picture1, dialRect);
     setBackground(*Picture1, DialColour);
     Picture1->setAccessibleName(u"Циферблат"_s);
 
     Picture3[0] = new QLabel(Picture1);
     Picture3[0]->setObjectName(u"Picture3(0)"_s);
-    place(Picture3[0], twips(0, 0, 495, 495));
-    Picture3[0]->setPixmap(markerPicture(m_zoom, devicePixelRatioF()));
+    Picture1->placeChild(*Picture3[0], QPointF(0, 0), MarkerSize);
     Picture3[0]->setAlignment(Qt::AlignCenter);
     Picture3[0]->setAttribute(Qt::WA_NoMousePropagation);
     Picture3[0]->setAccessibleName(u"Маркер на избрания час"_s);
     Picture3[0]->hide();
     Label2 = makeLabel(Picture1, u"Label2(0)"_s, u"0"_s, DialColour);
-    place(Label2, twips(600, 0, 495, 375));
+    const QRect numeralRect = twips(600, 0, 495, 375); // in the dial's inner area
+    Picture1->placeChild(*Label2, Picture1->toUser(numeralRect.topLeft() + QPoint(DialBorder, DialBorder)),
+                         numeralRect.size());
     Label2->hide();
-    place(makeLabel(this, u"Label1(2)"_s, u"Ravelinta"_s, HeadingColour), twips(840, 0, 5535, 375));
-    place(makeLabel(this, u"Label1(0)"_s, u"Час"_s, HeadingColour), twips(5280, 480, 975, 405));
+    layout->addWidget(makeLabel(this, u"Label1(2)"_s, u"Ravelinta"_s, HeadingColour), twips(840, 0, 5535, 375));
+    layout->addWidget(makeLabel(this, u"Label1(0)"_s, u"Час"_s, HeadingColour), twips(5280, 480, 975, 405));
+    // A list box stands above the label over which it reaches.
+    hourList->raise();
 
     setTabOrder(Picture1, hourList);
     setTabOrder(hourList, Text1);
@@ -216,91 +201,13 @@ MainWindow::MainWindow(QWidget *parent)
     connect(qApp, &QApplication::focusChanged, m_focusFrame, [frame = m_focusFrame] { frame->setWidget(nullptr); });
     Picture1->setFocus();
 
-    // Bigger for a projector: the zoom keys of browsers and viewers, and full screen.
-    const auto shortcut = [this](const QKeySequence &keys, auto action) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
-    };
-    for (const QKeySequence &keys : {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)})
-        shortcut(keys, [this] { zoomTo(dial::nextZoomStep(m_zoom, +1)); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { zoomTo(dial::nextZoomStep(m_zoom, -1)); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { zoomTo(dial::ZoomSteps.front()); });
-    shortcut(QKeySequence(Qt::Key_F11), [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
-    shortcut(QKeySequence(Qt::Key_Escape), [this] { setWindowState(windowState() & ~Qt::WindowFullScreen); });
-    // Ctrl+wheel anywhere in the window zooms, over the list and the description too.
-    qApp->installEventFilter(this);
-}
-
-void MainWindow::place(QWidget *widget, const QRect &design)
-{
-    m_design.append({widget, design});
-    setZoomedGeometry(widget, design);
-    if (widget->parentWidget() == Picture1)
-        widget->move(design.topLeft()); // until dial units place it
-}
-
-void MainWindow::setZoomedGeometry(QWidget *widget, const QRect &design) const
-{
-    const QRect zoomed(m_origin + QPoint(qRound(design.x() * m_zoom), qRound(design.y() * m_zoom)),
-                       QSize(qRound(design.width() * m_zoom), qRound(design.height() * m_zoom)));
-    if (widget == Picture1) {
-        // The dial grows; its border stays two pixels round it.
-        const int border = m_dialFrame->frameWidth();
-        m_dialFrame->setGeometry(zoomed.adjusted(-border, -border, border, border));
-        Picture1->setGeometry(border, border, zoomed.width(), zoomed.height());
-    } else if (widget->parentWidget() == this) {
-        widget->setGeometry(zoomed);
-    } else {
-        widget->resize(zoomed.size()); // on the dial, where dial units place it
-    }
-}
-
-void MainWindow::zoomTo(double zoom)
-{
-    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
-        return; // the screen is filled already
-    const QSize available = screen()->availableGeometry().size() - (frameGeometry().size() - size());
-    resize(dial::zoomedSize(DesignSize, std::min(zoom, dial::ZoomSteps[dial::largestZoomStep(DesignSize, available)])));
-}
-
-void MainWindow::resizeEvent(QResizeEvent *)
-{
-    // Drawn at the largest zoom that fits, centred, the background round it.
-    const double zoom = dial::fittingZoom(DesignSize, size());
-    const QPoint origin((width() - qRound(DesignSize.width() * zoom)) / 2,
-                        (height() - qRound(DesignSize.height() * zoom)) / 2);
-    if (zoom == m_zoom && origin == m_origin)
-        return;
-    m_zoom = zoom;
-    m_origin = origin;
-
-    QFont zoomed = font();
-    zoomed.setPointSizeF(FontPointSize * zoom);
-    setFont(zoomed);
-    for (const auto &[widget, design] : std::as_const(m_design))
-        setZoomedGeometry(widget, design);
-    Picture1->setZoom(zoom);
-    Picture3[0]->setPixmap(markerPicture(zoom, devicePixelRatioF()));
-    for (qint16 i = 1; i <= dial::Hours; ++i) {
-        Picture3[i]->resize(Picture3[0]->size());
-        Picture3[i]->setPixmap(Picture3[0]->pixmap());
-    }
-}
-
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::Wheel) {
-        const auto *wheel = static_cast<QWheelEvent *>(event);
-        const auto *widget = qobject_cast<QWidget *>(watched);
-        if ((wheel->modifiers() & Qt::ControlModifier) && widget && widget->window() == this) {
-            m_wheelTurn += wheel->angleDelta().y();
-            const int notches = m_wheelTurn / WheelNotch;
-            m_wheelTurn -= notches * WheelNotch;
-            if (notches != 0)
-                zoomTo(dial::nextZoomStep(m_zoom, notches));
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+    m_commands = new WindowCommands(*this, *layout);
+    connect(layout, &DesignLayout::zoomChanged, this, &MainWindow::drawMarkers);
+    drawMarkers(layout->zoom());
+    // On a screen too small for it, the window opens smaller.
+    const QSize available = screen()->availableGeometry().size();
+    resize(dial::zoomedSize(DesignSize, dial::startZoom(DesignSize, available, SmallestStartZoom)));
+    layout->activate(); // every control in place before the window is first shown
 }
 
 bool MainWindow::focusNextPrevChild(bool next)
@@ -308,6 +215,11 @@ bool MainWindow::focusNextPrevChild(bool next)
     const bool moved = QWidget::focusNextPrevChild(next);
     m_focusFrame->setWidget(focusWidget());
     return moved;
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent *event)
+{
+    m_commands->popUpMenu(event->globalPos());
 }
 
 void MainWindow::Form_Load()
@@ -333,13 +245,27 @@ void MainWindow::DrawDial()
         xs << dial::numberToText(point.x());
         ys << dial::numberToText(point.y());
 
-        Picture3[i] = copyMarker(*Picture3[0], i);
+        // A hidden copy of the pattern marker.
+        Picture3[i] = new QLabel(Picture1);
+        Picture3[i]->setObjectName(u"Picture3(%1)"_s.arg(i));
+        Picture3[i]->setAlignment(Picture3[0]->alignment());
+        Picture3[i]->setAttribute(Qt::WA_NoMousePropagation);
+        Picture3[i]->setAccessibleName(Picture3[0]->accessibleName());
+        Picture3[i]->hide();
+        Picture1->placeChild(*Picture3[i], QPointF(), MarkerSize);
         const float top = float(point.y() - dial::MarkerLift);
         const float left = float(point.x() - Picture1->widthInUnits(*Picture3[i]));
         Picture1->moveChild(*Picture3[i], QPointF(left, top));
     }
     List1[XTexts]->setStringList(xs);
     List1[YTexts]->setStringList(ys);
+}
+
+void MainWindow::drawMarkers(qreal zoom)
+{
+    const QPixmap picture = m_marker.pixmap(MarkerPictureSize * zoom, devicePixelRatioF());
+    for (QLabel *marker : Picture3)
+        marker->setPixmap(picture);
 }
 
 void MainWindow::startHighlight(qint16 hour)

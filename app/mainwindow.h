@@ -2,8 +2,7 @@
 
 #include "dial/highlightcycle.h"
 
-#include <QList>
-#include <QPair>
+#include <QIcon>
 #include <QWidget>
 
 #include <array>
@@ -11,10 +10,10 @@
 class DialCanvas;
 class HourList;
 class QFocusFrame;
-class QFrame;
 class QLabel;
 class QStringListModel;
 class QTimer;
+class WindowCommands;
 
 // The program's one window: the heading, the hour list, the dial and the
 // description. On load it sets up the dial's coordinates and draws it; a row
@@ -35,25 +34,19 @@ public:
 
 protected:
     bool focusNextPrevChild(bool next) override;
-    void resizeEvent(QResizeEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     // The lists, by index: the hour list's rows, and the hidden stores of
     // each hour's numeral, X and Y as text (row h - 1 for hour h).
     enum ListIndex : qint16 { HourRows = 1, Numerals = 2, XTexts = 3, YTexts = 4 };
 
-    // Puts a control where the design has it (logical pixels at 100 %), at
-    // the present zoom, and keeps it there through later zooms.
-    void place(QWidget *widget, const QRect &design);
-    void setZoomedGeometry(QWidget *widget, const QRect &design) const;
-    // Resizes the window to `zoom`, at most the largest step the screen takes.
-    void zoomTo(double zoom);
-
     void Form_Load();
     void DrawDial();
     void startHighlight(qint16 hour);
     QString listText(ListIndex list, qint16 hour) const;
+    // The marker picture at `zoom`, on every marker.
+    void drawMarkers(qreal zoom);
     // Tells screen readers which hour the dial shows (0: none).
     void describe(qint16 hour);
     // A fault that normal use cannot cause: say so and end the program.
@@ -66,12 +59,9 @@ private:
     std::array<QLabel *, 13> Picture3{}; // 0 is the pattern the hours' markers are copied from
     QTimer *Timer1 = nullptr;
 
-    QFrame *m_dialFrame = nullptr;
-    QList<QPair<QWidget *, QRect>> m_design;
-    double m_zoom = 1;
-    QPoint m_origin;
-    int m_wheelTurn = 0;
+    QIcon m_marker;
     QFocusFrame *m_focusFrame = nullptr; // on the control that Tab moved the focus to
+    WindowCommands *m_commands = nullptr;
 
     dial::HighlightCycle m_highlight;
     qint16 m_describedHour = 0;

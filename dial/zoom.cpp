@@ -21,14 +21,22 @@ int largestZoomStep(QSize design, QSize available)
     return largest;
 }
 
-double nextZoomStep(double zoom, int direction)
+double nextZoomStep(double zoom, int steps)
 {
-    if (direction > 0) {
+    for (; steps > 0; --steps) {
         const auto next = std::find_if(ZoomSteps.begin(), ZoomSteps.end(), [&](double step) { return step > zoom; });
-        return next == ZoomSteps.end() ? ZoomSteps.back() : *next;
+        zoom = next == ZoomSteps.end() ? ZoomSteps.back() : *next;
     }
-    const auto next = std::find_if(ZoomSteps.rbegin(), ZoomSteps.rend(), [&](double step) { return step < zoom; });
-    return next == ZoomSteps.rend() ? ZoomSteps.front() : *next;
+    for (; steps < 0; ++steps) {
+        const auto next = std::find_if(ZoomSteps.rbegin(), ZoomSteps.rend(), [&](double step) { return step < zoom; });
+        zoom = next == ZoomSteps.rend() ? ZoomSteps.front() : *next;
+    }
+    return zoom;
+}
+
+double startZoom(QSize design, QSize available, double minimum)
+{
+    return std::clamp(fittingZoom(design, available), minimum, ZoomSteps.front());
 }
 
 double fittingZoom(QSize design, QSize area)

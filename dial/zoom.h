@@ -18,9 +18,13 @@ QSize zoomedSize(QSize design, double zoom);
 // first step, 100 %, even where nothing fits.
 int largestZoomStep(QSize design, QSize available);
 
-// The step after `zoom` going in `direction` (+1 bigger, -1 smaller); the
-// last step where there is none further.
-double nextZoomStep(double zoom, int direction);
+// The step `steps` steps away from `zoom` (positive: bigger, negative:
+// smaller), stopping at the first and the last step.
+double nextZoomStep(double zoom, int steps);
+
+// The zoom a window opens at: 100 %, or less where the screen is too small
+// for that, but never below `minimum`.
+double startZoom(QSize design, QSize available, double minimum);
 
 // The largest uniform zoom at which `design` fits `area`, so that the dial
 // stays round; exactly the step for a window of a step's size.

@@ -205,7 +205,7 @@ QList<int> TestEndToEnd::hoursShown(const QImage &dial, QString *mismatch) const
 
 void TestEndToEnd::windowAsDesigned()
 {
-    QCOMPARE(m_window.size(), QSize(489, 431));
+    QCOMPARE(m_window.size(), WindowSize);
     const QImage screen = screenshot();
     const QPoint origin = m_window.topLeft();
     QCOMPARE(QColor(screen.pixel(origin + QPoint(470, 150))), QColor(0xC0, 0xC0, 0xFF));
@@ -228,7 +228,7 @@ void TestEndToEnd::windowAsDesigned()
 void TestEndToEnd::listClickAndArrowKeys()
 {
     QString mismatch;
-    click(m_window.topLeft() + QPoint(375, 56 + 10)); // row "1"
+    click(m_window.topLeft() + designed(u"List1(1)").topLeft() + QPoint(23, 10)); // row "1"
     QTest::qWait(400);
     QCOMPARE(hoursShown(dialOf(screenshot()), &mismatch), QList<int>{1});
     QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
@@ -305,15 +305,17 @@ void TestEndToEnd::fullScreenOnAProjector()
         for (int x = 0; x < screen.width(); x += 2)
             if (screen.pixel(x, y) == dialColour)
                 dial |= QRect(x, y, 2, 2);
-    const double zoom = 1080.0 / 431; // the height fills the screen
+    const double zoom = 1080.0 / WindowSize.height(); // the height fills the screen
     QVERIFY2(qAbs(dial.width() - dial.height()) <= 2, qPrintable(u"%1 x %2"_s.arg(dial.width()).arg(dial.height())));
     QVERIFY2(qAbs(dial.width() - DialPixels * zoom) <= 3, qPrintable(u"%1,%2 %3x%4"_s.arg(dial.x()).arg(dial.y()).arg(dial.width()).arg(dial.height())));
-    const double left = (1920 - 489 * zoom) / 2; // the window's drawing, centred
+    const double left = (1920 - WindowSize.width() * zoom) / 2; // the window's drawing, centred
     QVERIFY2(qAbs(dial.left() - (left + DialOrigin.x() * zoom)) <= 3, qPrintable(QString::number(dial.left())));
     QVERIFY(qAbs(dial.top() - DialOrigin.y() * zoom) <= 3);
 
     // Row "12" is within reach: scroll the list down, press the last row.
-    const QRect list(QPointF(left + 352 * zoom, 56 * zoom).toPoint(), QSizeF(65 * zoom, 137 * zoom).toSize());
+    const QRect designedList = designed(u"List1(1)");
+    const QRect list((QPointF(designedList.topLeft()) * zoom + QPointF(left, 0)).toPoint(),
+                     (QSizeF(designedList.size()) * zoom).toSize());
     projector.xdotool({u"mousemove"_s, u"--sync"_s, QString::number(list.center().x()),
                        QString::number(list.center().y()), u"click"_s, u"--repeat"_s, u"6"_s, u"5"_s});
     // Scrolled to the end, the lowest ink in the list is the last row's.
@@ -338,7 +340,7 @@ void TestEndToEnd::fullScreenOnAProjector()
 
     // Escape leaves full screen: back to the window's own size.
     projector.xdotool({u"key"_s, u"--window"_s, id, u"Escape"_s});
-    QTRY_COMPARE(projector.geometry(id).size(), QSize(489, 431));
+    QTRY_COMPARE(projector.geometry(id).size(), WindowSize);
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)

@@ -17,6 +17,7 @@ class TestWidgets : public QObject
 
 private slots:
     void canvasUserScale();
+    void canvasGrowsWithItsBorder();
     void canvasDrawingIsRetained();
     void canvasPressesInUserUnits_data();
     void canvasPressesInUserUnits();
@@ -55,14 +56,43 @@ void TestWidgets::canvasUserScale()
     QCOMPARE(canvas.ScaleWidth(), 263.0f); // the other axis keeps its scale
     canvas.setScaleWidth(500);
     QCOMPARE(canvas.ScaleHeight(), 1000.0f);
-    QCOMPARE(canvas.toPixels(QPointF(250, 1000)), QPointF(131.5, 200));
-    QCOMPARE(canvas.toUser(QPointF(131.5, 200)), QPointF(250, 1000));
+    QCOMPARE(canvas.transform().map(QPointF(250, 1000)).toPoint(), QPoint(132, 200)); // 131.5
+    QCOMPARE(canvas.toUser(QPointF(131.5, 200)).toPoint(), QPoint(250, 1000));
 
     QLabel child(&canvas);
-    child.resize(33, 25);
-    QCOMPARE(canvas.widthInUnits(child), float(33.0 * 500 / 263));
-    canvas.moveChild(child, QPointF(-12.75, 990));
+    canvas.placeChild(child, QPointF(-12.75, 990), QSize(33, 25));
+    QCOMPARE(canvas.widthInUnits(child), 62.737643f); // 33 of 263 pixels for 500 units
     QCOMPARE(child.pos(), QPoint(-7, 198)); // past the edge, clipped, not moved inside
+}
+
+void TestWidgets::canvasGrowsWithItsBorder()
+{
+    // Designed 267 pixels square with a 2-pixel border, shown at twice that.
+    DialCanvas canvas;
+    canvas.setDesignSize(QSize(267, 267));
+    canvas.setBorderWidth(2);
+    canvas.setScaleHeight(1000);
+    canvas.setScaleWidth(1000);
+    QLabel child(&canvas);
+    canvas.placeChild(child, QPointF(900, 500), QSize(33, 25));
+    QCOMPARE(child.geometry(), QRect(239, 134, 33, 25)); // 2 + 236.7, 2 + 131.5
+    QCOMPARE(child.mask().boundingRect(), QRect(0, 0, 26, 25)); // cut at the border
+
+    canvas.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&canvas));
+    canvas.resize(534, 534);
+    QTRY_COMPARE(canvas.zoom(), 2.0);
+    QCOMPARE(canvas.transform().map(QPointF(0, 0)).toPoint(), QPoint(4, 4)); // the border is 4 pixels now
+    QCOMPARE(canvas.transform().map(QPointF(1000, 1000)).toPoint(), QPoint(530, 530));
+    QCOMPARE(child.geometry(), QRect(477, 267, 66, 50));
+
+    const QImage image = canvas.grab().toImage();
+    const QColor dark = canvas.palette().color(QPalette::Dark);
+    const QColor shadow = canvas.palette().color(QPalette::Shadow);
+    QCOMPARE(image.pixel(1, 100), dark.rgb());
+    QCOMPARE(image.pixel(3, 100), shadow.rgb());
+    QCOMPARE(image.pixel(4, 100), canvas.palette().color(QPalette::Window).rgb());
+    QCOMPARE(image.pixel(532, 100), canvas.palette().color(QPalette::Light).rgb());
 }
 
 void TestWidgets::canvasDrawingIsRetained()

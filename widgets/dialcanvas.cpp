@@ -1,14 +1,8 @@
 #include "widgets/dialcanvas.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
-
-namespace {
-
-// Where a child was placed, in user units.
-constexpr char PositionProperty[] = "dialPosition";
-
-} // namespace
 
 DialCanvas::DialCanvas(QWidget *parent)
     : QWidget(parent)
@@ -17,65 +11,157 @@ DialCanvas::DialCanvas(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void DialCanvas::PSet(float x, float y)
+void DialCanvas::setDesignSize(QSize size)
 {
-    m_dots.append({QPointF(x, y), m_drawWidth});
-    const QPointF centre = toPixels(QPointF(x, y));
-    const qreal reach = m_drawWidth * m_zoom / 2 + 1;
-    update(QRectF(centre - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach)).toAlignedRect());
+    m_designSize = size;
+    resize(size); // until a layout places it
+    updateGeometry();
 }
 
-QPointF DialCanvas::toPixels(QPointF user) const
+void DialCanvas::setBorderWidth(int pixels)
 {
-    return {user.x() * width() / ScaleWidth(), user.y() * height() / ScaleHeight()};
-}
-
-QPointF DialCanvas::toUser(QPointF pixels) const
-{
-    return {pixels.x() * ScaleWidth() / width(), pixels.y() * ScaleHeight() / height()};
-}
-
-void DialCanvas::setZoom(qreal zoom)
-{
-    m_zoom = zoom;
+    m_borderWidth = pixels;
+    placeAll();
     update();
 }
 
-void DialCanvas::moveChild(QWidget &child, QPointF user) const
+qreal DialCanvas::zoom() const
 {
-    child.setProperty(PositionProperty, user);
-    child.move(toPixels(user).toPoint());
+    return m_designSize.isEmpty() ? 1.0 : qreal(width()) / m_designSize.width();
+}
+
+float DialCanvas::ScaleWidth() const
+{
+    return m_scale.width() > 0 ? float(m_scale.width()) : float(inner().width());
+}
+
+float DialCanvas::ScaleHeight() const
+{
+    return m_scale.height() > 0 ? float(m_scale.height()) : float(inner().height());
+}
+
+void DialCanvas::setScaleWidth(float units)
+{
+    setScale(QSizeF(units, ScaleHeight()));
+}
+
+void DialCanvas::setScaleHeight(float units)
+{
+    setScale(QSizeF(ScaleWidth(), units));
+}
+
+void DialCanvas::setScale(QSizeF units)
+{
+    // What lies on the canvas stays where it is; only its units change.
+    const QTransform before = transform();
+    m_scale = units;
+    const QTransform toUnits = transform().inverted();
+    for (Child &child : m_children)
+        child.at = toUnits.map(before.map(child.at));
+}
+
+QTransform DialCanvas::transform() const
+{
+    const QRect area = inner();
+    return QTransform::fromTranslate(area.x(), area.y()).scale(area.width() / ScaleWidth(), area.height() / ScaleHeight());
+}
+
+void DialCanvas::PSet(float x, float y)
+{
+    m_dots.append({QPointF(x, y), m_drawWidth});
+    const QPointF centre = transform().map(QPointF(x, y));
+    const qreal reach = m_drawWidth * zoom() / 2 + 1;
+    update(QRectF(centre - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach)).toAlignedRect());
+}
+
+void DialCanvas::placeChild(QWidget &child, QPointF user, QSize design)
+{
+    m_children.append({&child, user, design});
+    placeAll();
+}
+
+void DialCanvas::moveChild(QWidget &child, QPointF user)
+{
+    for (Child &each : m_children) {
+        if (each.widget == &child) {
+            each.at = user;
+            place(each);
+        }
+    }
 }
 
 float DialCanvas::widthInUnits(const QWidget &child) const
 {
-    return float(child.width() * ScaleWidth() / width());
+    return float(child.width() * ScaleWidth() / inner().width());
+}
+
+void DialCanvas::place(const Child &child) const
+{
+    if (!child.widget)
+        return;
+    const QRect geometry(transform().map(child.at).toPoint(), (QSizeF(child.design) * zoom()).toSize());
+    child.widget->setGeometry(geometry);
+    // What reaches past the inner area is cut off there, not drawn over the border.
+    if (inner().contains(geometry))
+        child.widget->clearMask();
+    else
+        child.widget->setMask(inner().intersected(geometry).translated(-geometry.topLeft()));
+}
+
+void DialCanvas::placeAll()
+{
+    for (const Child &child : std::as_const(m_children))
+        place(child);
 }
 
 void DialCanvas::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    paintBorder(painter);
+    painter.setClipRect(inner());
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     // The program never sets a drawing colour: the dots take the theme's text colour.
     painter.setBrush(palette().color(QPalette::WindowText));
+    const QTransform toPixels = transform();
     for (const Dot &dot : std::as_const(m_dots)) {
-        const qreal r = dot.width * m_zoom / 2;
-        painter.drawEllipse(toPixels(dot.centre), r, r);
+        const qreal r = dot.width * zoom() / 2;
+        painter.drawEllipse(toPixels.map(dot.centre), r, r);
     }
+}
+
+void DialCanvas::paintBorder(QPainter &painter) const
+{
+    // A sunken panel of two rings, each half the border's width: the outer
+    // one dark above and left, light below and right; the inner one in the
+    // shadow and midlight colours.
+    const int outer = (border() + 1) / 2;
+    const int innerRing = border() / 2;
+    const auto ring = [&](const QRect &r, int width, const QColor &topLeft, const QColor &bottomRight) {
+        if (width <= 0)
+            return;
+        painter.fillRect(QRect(r.x(), r.y(), r.width() - width, width), topLeft);
+        painter.fillRect(QRect(r.x(), r.y(), width, r.height() - width), topLeft);
+        painter.fillRect(QRect(r.x(), r.bottom() - width + 1, r.width(), width), bottomRight);
+        painter.fillRect(QRect(r.right() - width + 1, r.y(), width, r.height()), bottomRight);
+    };
+    const QPalette &colours = palette();
+    ring(rect(), outer, colours.color(QPalette::Dark), colours.color(QPalette::Light));
+    ring(rect().adjusted(outer, outer, -outer, -outer), innerRing, colours.color(QPalette::Shadow),
+         colours.color(QPalette::Midlight));
 }
 
 void DialCanvas::resizeEvent(QResizeEvent *)
 {
-    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        const QVariant user = child->property(PositionProperty);
-        if (user.isValid())
-            child->move(toPixels(user.toPointF()).toPoint());
-    }
+    placeAll();
 }
 
 void DialCanvas::mousePressEvent(QMouseEvent *event)
 {
+    if (!inner().contains(event->position().toPoint())) {
+        event->ignore(); // the border is not the dial
+        return;
+    }
     event->accept();
     const QPointF user = toUser(event->position());
     emit MouseDown(float(user.x()), float(user.y()));
@@ -86,4 +172,14 @@ void DialCanvas::mouseDoubleClickEvent(QMouseEvent *event)
     // The second press of a double click is a double click, not another
     // press: it does not choose again.
     event->accept();
+}
+
+void DialCanvas::contextMenuEvent(QContextMenuEvent *event)
+{
+    // A right press on the dial chooses an hour and nothing else; the menu
+    // key asks the window for its menu.
+    if (event->reason() == QContextMenuEvent::Mouse)
+        event->accept();
+    else
+        event->ignore();
 }

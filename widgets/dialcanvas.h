@@ -2,18 +2,21 @@
 
 #include <QList>
 #include <QPointF>
+#include <QPointer>
 #include <QSizeF>
+#include <QTransform>
 #include <QWidget>
 
-// A drawing surface with a user coordinate system over its whole area, as
+// A drawing surface with a user coordinate system over its inner area, as
 // the dial needs: the origin at the top-left corner, x to the right, y
-// downward, and as many units across as the scale says.
+// downward, and as many units across as the scale says. It draws its own
+// sunken border, so that the border grows with it and a screen reader sees
+// one object, the dial.
 //
-// Points set with PSet are kept and painted on every repaint at the
-// screen's own resolution, their widths multiplied by the zoom. Children
-// (the markers, the numeral) are placed in user units, stay there when the
-// canvas is resized, and are clipped at its edge. A press anywhere on it is
-// reported in user units.
+// One transform maps units to pixels: for painting, for presses and for the
+// children (the markers, the numeral), which are placed in units, keep their
+// places when the canvas grows, and are clipped at its edge. Sizes are given
+// in pixels at the design size and grow in proportion with the canvas.
 class DialCanvas : public QWidget
 {
     Q_OBJECT
@@ -21,24 +24,34 @@ class DialCanvas : public QWidget
 public:
     explicit DialCanvas(QWidget *parent = nullptr);
 
-    // Until a scale is set, one unit is one pixel.
-    float ScaleWidth() const { return m_scale.width() > 0 ? float(m_scale.width()) : float(width()); }
-    float ScaleHeight() const { return m_scale.height() > 0 ? float(m_scale.height()) : float(height()); }
-    void setScaleWidth(float units) { m_scale = QSizeF(units, ScaleHeight()); }
-    void setScaleHeight(float units) { m_scale = QSizeF(ScaleWidth(), units); }
+    // The size the design gives the canvas, its border included: its size
+    // hint, and the size at which every width below is drawn as given.
+    void setDesignSize(QSize size);
+    QSize sizeHint() const override { return m_designSize; }
+    // The border's width in pixels at the design size: 0, or 2 for a sunken panel.
+    void setBorderWidth(int pixels);
+    qreal zoom() const;
 
-    // The width, in pixels at 100 %, of the dots that PSet draws from now on.
+    // Until a scale is set, one unit is one pixel.
+    float ScaleWidth() const;
+    float ScaleHeight() const;
+    void setScaleWidth(float units);
+    void setScaleHeight(float units);
+
+    // The width, in pixels at the design size, of the dots that PSet draws
+    // from now on.
     void setDrawWidth(int pixels) { m_drawWidth = pixels; }
-    void setZoom(qreal zoom);
     // A dot of the draw width at (x, y), in the foreground colour.
     void PSet(float x, float y);
 
-    // User units to pixels and back.
-    QPointF toPixels(QPointF user) const;
-    QPointF toUser(QPointF pixels) const;
+    // User units to the canvas's pixels.
+    QTransform transform() const;
+    QPointF toUser(QPointF pixels) const { return transform().inverted().map(pixels); }
 
-    // Places a child with its top-left corner at `user`, and measures one.
-    void moveChild(QWidget &child, QPointF user) const;
+    // Places a child with its top-left corner at `user`, its size `design`
+    // pixels at the design size; moves one, keeping its size; measures one.
+    void placeChild(QWidget &child, QPointF user, QSize design);
+    void moveChild(QWidget &child, QPointF user);
     float widthInUnits(const QWidget &child) const;
 
 signals:
@@ -50,6 +63,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     struct Dot
@@ -57,9 +71,24 @@ private:
         QPointF centre; // user units, so the drawing follows the widget's size
         int width = 1;
     };
+    struct Child
+    {
+        QPointer<QWidget> widget;
+        QPointF at; // user units
+        QSize design;
+    };
 
+    int border() const { return qRound(m_borderWidth * zoom()); }
+    QRect inner() const { return rect().adjusted(border(), border(), -border(), -border()); }
+    void setScale(QSizeF units);
+    void place(const Child &child) const;
+    void placeAll();
+    void paintBorder(QPainter &painter) const;
+
+    QSize m_designSize;
+    int m_borderWidth = 0;
     QSizeF m_scale;
     int m_drawWidth = 1;
-    qreal m_zoom = 1;
     QList<Dot> m_dots;
+    QList<Child> m_children;
 };

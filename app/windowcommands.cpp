@@ -1,0 +1,146 @@
+#include "app/windowcommands.h"
+
+#include "dial/zoom.h"
+#include "widgets/designlayout.h"
+#include "widgets/zoomstyle.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QScreen>
+#include <QWheelEvent>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int WheelNotch = 120; // eighths of a degree
+
+} // namespace
+
+WindowCommands::WindowCommands(QWidget &window, DesignLayout &layout)
+    : QObject(&window)
+    , m_window(window)
+    , m_layout(layout)
+    , m_style(new ZoomStyle(this))
+    , m_fontPoints(window.font().pointSizeF())
+{
+    m_zoomIn = addAction(u"Увеличи"_s, {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+                         [this] { zoomBy(+1); });
+    m_zoomOut = addAction(u"Намали"_s, {QKeySequence::ZoomOut}, [this] { zoomBy(-1); });
+    m_actualSize = addAction(u"Нормален размер"_s, {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] {
+        m_window.resize(dial::zoomedSize(m_layout.designSize(), dial::ZoomSteps.front()));
+    });
+    m_fullScreen = addAction(u"Цял екран"_s, {QKeySequence(Qt::Key_F11)},
+                             [this] { m_window.setWindowState(m_window.windowState() ^ Qt::WindowFullScreen); });
+    m_fullScreen->setCheckable(true);
+    auto *close = addAction(u"Затвори"_s, {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { m_window.close(); });
+    m_menu = {m_zoomIn, m_zoomOut, m_actualSize, m_fullScreen, close};
+
+    // Keys that the menu does not list: Escape leaves full screen, and
+    // Shift+F10 opens the menu as the menu key does.
+    m_leaveFullScreen = addAction(QString(), {QKeySequence(Qt::Key_Escape)},
+                                  [this] { m_window.setWindowState(m_window.windowState() & ~Qt::WindowFullScreen); });
+    addAction(QString(), {QKeySequence(Qt::SHIFT | Qt::Key_F10)}, [this] {
+        QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : &m_window;
+        const QPoint centre = focus->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, focus->mapToGlobal(centre));
+        QApplication::sendEvent(focus, &event);
+    });
+
+    // Ctrl+wheel zooms over every control of the window, the list and the
+    // description included, which would otherwise scroll or zoom their text.
+    m_window.installEventFilter(this);
+    const QList<QWidget *> controls = m_window.findChildren<QWidget *>();
+    for (QWidget *control : controls)
+        control->installEventFilter(this);
+
+    connect(&m_layout, &DesignLayout::zoomChanged, this, &WindowCommands::followZoom);
+    m_style->apply(m_window);
+    updateEnabled();
+}
+
+QAction *WindowCommands::addAction(const QString &text, const QList<QKeySequence> &keys,
+                                   const std::function<void()> &command)
+{
+    auto *action = new QAction(text, this);
+    action->setShortcuts(keys);
+    connect(action, &QAction::triggered, this, command);
+    m_window.addAction(action);
+    return action;
+}
+
+void WindowCommands::popUpMenu(QPoint globalPos, QMenu *menu)
+{
+    if (menu)
+        menu->addSeparator();
+    else
+        menu = new QMenu(&m_window);
+    menu->addActions(m_menu);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setFont(m_window.font());
+    m_style->apply(*menu);
+    menu->popup(globalPos);
+}
+
+bool WindowCommands::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Wheel) {
+        const auto *wheel = static_cast<QWheelEvent *>(event);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            m_wheelTurn += wheel->angleDelta().y();
+            const int notches = m_wheelTurn / WheelNotch;
+            m_wheelTurn -= notches * WheelNotch;
+            zoomBy(notches);
+            return true;
+        }
+    } else if (watched == &m_window && event->type() == QEvent::WindowStateChange) {
+        updateEnabled();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool WindowCommands::resizable() const
+{
+    // Maximised or full screen, the screen is filled already.
+    return !(m_window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+
+double WindowCommands::largestZoom() const
+{
+    const QScreen *screen = m_window.screen();
+    const QSize frame = m_window.frameGeometry().size() - m_window.size();
+    const QSize available = screen ? screen->availableGeometry().size() - frame : m_layout.designSize();
+    return dial::ZoomSteps[dial::largestZoomStep(m_layout.designSize(), available)];
+}
+
+void WindowCommands::zoomBy(int steps)
+{
+    if (steps == 0 || !resizable())
+        return;
+    const double zoom = std::min(dial::nextZoomStep(m_layout.zoom(), steps), std::max(largestZoom(), m_layout.zoom()));
+    m_window.resize(dial::zoomedSize(m_layout.designSize(), zoom));
+}
+
+void WindowCommands::followZoom(qreal zoom)
+{
+    QFont font = m_window.font();
+    font.setPointSizeF(m_fontPoints * zoom);
+    m_window.setFont(font);
+    m_style->setZoom(zoom);
+    m_style->apply(m_window);
+    updateEnabled();
+}
+
+void WindowCommands::updateEnabled()
+{
+    const bool normal = resizable();
+    const qreal zoom = m_layout.zoom();
+    m_zoomIn->setEnabled(normal && zoom < largestZoom());
+    m_zoomOut->setEnabled(normal && zoom > dial::ZoomSteps.front());
+    m_actualSize->setEnabled(normal && zoom != dial::ZoomSteps.front());
+    const bool fullScreen = m_window.windowState() & Qt::WindowFullScreen;
+    m_fullScreen->setChecked(fullScreen);
+    m_leaveFullScreen->setEnabled(fullScreen);
+}

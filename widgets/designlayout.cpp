@@ -1,0 +1,73 @@
+#include "widgets/designlayout.h"
+
+#include "dial/zoom.h"
+
+#include <QWidgetItem>
+
+namespace {
+
+// Smaller than this the texts can no longer be read.
+constexpr double MinimumZoom = 0.5;
+
+QRect scaled(const QRect &design, qreal zoom, QPoint origin)
+{
+    return {origin + QPoint(qRound(design.x() * zoom), qRound(design.y() * zoom)),
+            QSize(qRound(design.width() * zoom), qRound(design.height() * zoom))};
+}
+
+} // namespace
+
+DesignLayout::DesignLayout(QSize design, QWidget *parent)
+    : QLayout(parent)
+    , m_design(design)
+{
+    setContentsMargins(0, 0, 0, 0);
+}
+
+DesignLayout::~DesignLayout()
+{
+    for (const Item &item : std::as_const(m_items))
+        delete item.item;
+}
+
+void DesignLayout::addWidget(QWidget *widget, const QRect &design)
+{
+    addChildWidget(widget);
+    m_items.append({new QWidgetItem(widget), design});
+    invalidate();
+}
+
+void DesignLayout::addItem(QLayoutItem *item)
+{
+    m_items.append({item, QRect(QPoint(), item->sizeHint())});
+}
+
+QLayoutItem *DesignLayout::itemAt(int index) const
+{
+    return index >= 0 && index < m_items.size() ? m_items.at(index).item : nullptr;
+}
+
+QLayoutItem *DesignLayout::takeAt(int index)
+{
+    return index >= 0 && index < m_items.size() ? m_items.takeAt(index).item : nullptr;
+}
+
+QSize DesignLayout::minimumSize() const
+{
+    return dial::zoomedSize(m_design, MinimumZoom);
+}
+
+void DesignLayout::setGeometry(const QRect &rect)
+{
+    QLayout::setGeometry(rect);
+    const qreal zoom = dial::fittingZoom(m_design, rect.size());
+    if (zoom != m_zoom) {
+        m_zoom = zoom;
+        emit zoomChanged(zoom);
+    }
+    const QPoint origin = rect.topLeft()
+            + QPoint((rect.width() - qRound(m_design.width() * zoom)) / 2,
+                     (rect.height() - qRound(m_design.height() * zoom)) / 2);
+    for (const Item &item : std::as_const(m_items))
+        item.item->setGeometry(scaled(item.design, zoom, origin));
+}

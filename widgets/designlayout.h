@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QLayout>
+#include <QList>
+#include <QRect>
+
+// Places each widget at the rectangle the design gives it, in logical pixels
+// at 100 %, scaled by the largest zoom at which the whole design fits the
+// parent, and centred there; the parent's background shows round it. The
+// zoom is whole steps for a window of a step's size, so a window sized for
+// 200 % is drawn at exactly 200 %.
+class DesignLayout : public QLayout
+{
+    Q_OBJECT
+
+public:
+    explicit DesignLayout(QSize design, QWidget *parent = nullptr);
+    ~DesignLayout() override;
+
+    void addWidget(QWidget *widget, const QRect &design);
+    qreal zoom() const { return m_zoom; }
+    QSize designSize() const { return m_design; }
+
+    void addItem(QLayoutItem *item) override;
+    int count() const override { return int(m_items.size()); }
+    QLayoutItem *itemAt(int index) const override;
+    QLayoutItem *takeAt(int index) override;
+    QSize sizeHint() const override { return m_design; }
+    QSize minimumSize() const override;
+    void setGeometry(const QRect &rect) override;
+
+signals:
+    // Before the widgets are placed at a new zoom.
+    void zoomChanged(qreal zoom);
+
+private:
+    struct Item
+    {
+        QLayoutItem *item = nullptr;
+        QRect design;
+    };
+
+    QSize m_design;
+    QList<Item> m_items;
+    qreal m_zoom = 1;
+};
