@@ -63,15 +63,13 @@ constexpr double SmallestStartZoom = 0.5;
 const QSize DesignSize = twips(0, 0, 7335, 6465).size();
 const QSize MarkerSize = twips(0, 0, 495, 495).size();
 
-// A caption on a coloured ground; a press on it is its own, not the dial's.
-// The ground is fixed, so the text is too: a dark theme's light text would
-// be unreadable on it.
+// A caption on a coloured ground. The ground is fixed, so the text is too:
+// a dark theme's light text would be unreadable on it.
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, quint32 bgr)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setAttribute(Qt::WA_NoMousePropagation);
     setBackground(*label, bgr);
     setColour(*label, QPalette::WindowText, Qt::black);
     return label;
@@ -176,6 +174,7 @@ MainWindow::MainWindow(QWidget *parent)
     Picture3[0]->setAccessibleName(u"Маркер на избрания час"_s);
     Picture3[0]->hide();
     Label2 = makeLabel(Picture1, u"Label2(0)"_s, u"0"_s, DialColour);
+    Label2->setAttribute(Qt::WA_NoMousePropagation); // a press on it is its own, not the dial's
     const QRect numeralRect = twips(600, 0, 495, 375); // in the dial's inner area
     Picture1->placeChild(*Label2, Picture1->toUser(numeralRect.topLeft() + QPoint(DialBorder, DialBorder)),
                          numeralRect.size());

@@ -183,14 +183,22 @@ void TestDial::zoomSteps()
     // A window of a step's size is drawn at that step; any other at the
     // largest zoom that keeps it whole and round.
     QCOMPARE(dial::fittingZoom(window, QSize(612, 539)), 1.25);
-    QCOMPARE(dial::fittingZoom(window, QSize(1920, 1080)), 1080.0 / 431);
-    QCOMPARE(dial::fittingZoom(window, QSize(1000, 2000)), 1000.0 / 489);
+    QCOMPARE(QString::number(dial::fittingZoom(window, QSize(1920, 1080)), 'g', 17), u"2.5058004640371228"_s);
+    QCOMPARE(QString::number(dial::fittingZoom(window, QSize(1000, 2000)), 'g', 17), u"2.0449897750511248"_s);
 
     QCOMPARE(dial::nextZoomStep(1.0, +1), 1.25);
     QCOMPARE(dial::nextZoomStep(1.6, +1), 1.75); // from a window resized by hand
     QCOMPARE(dial::nextZoomStep(2.5058, -1), 2.5);
     QCOMPARE(dial::nextZoomStep(4.0, +1), 4.0);
     QCOMPARE(dial::nextZoomStep(1.0, -1), 1.0);
+    QCOMPARE(dial::nextZoomStep(1.0, +2), 1.5); // a wheel turned two notches at once
+    QCOMPARE(dial::nextZoomStep(3.0, +3), 4.0);
+    QCOMPARE(dial::nextZoomStep(1.5, -3), 1.0);
+
+    // A window opens at 100 %, or smaller where the screen is smaller, not below half.
+    QCOMPARE(dial::startZoom(window, QSize(1920, 1080), 0.5), 1.0);
+    QCOMPARE(QString::number(dial::startZoom(window, QSize(512, 384), 0.5), 'g', 17), u"0.89095127610208813"_s);
+    QCOMPARE(dial::startZoom(window, QSize(100, 100), 0.5), 0.5);
 }
 
 void TestDial::numberToText_data()

@@ -7,6 +7,7 @@
 #include "widgets/hourlist.h"
 
 #include <QLabel>
+#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
@@ -18,6 +19,7 @@ private slots:
     void logicalGeometryKept();
     void dotsAtDeviceResolution();
     void markerAtDeviceResolution();
+    void fitsTheScreenAtStart();
 
 private:
     const double m_scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
@@ -83,6 +85,15 @@ void TestHiDpi::markerAtDeviceResolution()
     QTRY_COMPARE(window.size(), QSize(612, 539));
     QCOMPARE(marker->pixmap().devicePixelRatio(), m_scale);
     QCOMPARE(marker->pixmap().deviceIndependentSize(), QSizeF(40, 40));
+}
+
+void TestHiDpi::fitsTheScreenAtStart()
+{
+    MainWindow window;
+    const QSize available = window.screen()->availableGeometry().size();
+    // 1024 x 768 at a scale factor of 2 is 512 x 384 logical pixels: the
+    // window opens at 89 %, its whole description on the screen.
+    QCOMPARE(window.size(), available == QSize(512, 384) ? QSize(436, 384) : WindowSize);
 }
 
 QTEST_MAIN(TestHiDpi)

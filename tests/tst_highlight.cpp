@@ -215,6 +215,10 @@ void TestHighlight::listChoosesByMouseAndKeyboard()
     const Dial dial(window);
     const dial::HighlightCycle &highlight = window.highlight();
     HourList &hours = dial.hours();
+    // The list's own click with no row chosen yet chooses nothing.
+    window.List1_Click(1);
+    QVERIFY(!dial.shown().timer);
+    QCOMPARE(highlight.SelectedHour, qint16(0));
 
     QTest::mouseClick(hours.viewport(), Qt::LeftButton, {}, dial.rowRect(2).center());
     QCOMPARE(highlight.SelectedHour, qint16(3));

@@ -26,6 +26,7 @@ private slots:
     void focusShowsAfterTabOnly();
     void readableInADarkTheme();
     void neverMirrored();
+    void numeralOnTheDialsColourAndSevenRows();
 };
 
 namespace {
@@ -254,7 +255,6 @@ void TestMainWindow::readableInADarkTheme()
     MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.List1_Click(1); // no row chosen: nothing happens
     auto *hours = control<HourList>(window, u"List1(1)"_s);
     hours->setCurrentIndex(hours->model()->index(2, 0));
     window.Timer1_Timer(); // "III" on the dial
@@ -289,6 +289,24 @@ void TestMainWindow::neverMirrored()
     const QImage actual = reversed.grab().toImage();
     QApplication::setLayoutDirection(Qt::LeftToRight);
     QVERIFY(actual == expected);
+}
+
+void TestMainWindow::numeralOnTheDialsColourAndSevenRows()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // Only the numeral's text stands out against the dial.
+    auto *hours = control<HourList>(window, u"List1(1)"_s);
+    hours->setCurrentIndex(hours->model()->index(0, 0));
+    window.Timer1_Timer();
+    auto *numeral = control<QLabel>(window, u"Label2(0)"_s);
+    const QImage image = numeral->grab().toImage();
+    QCOMPARE(QColor(image.pixel(image.width() - 1, image.height() - 1)), QColor(0x80, 0x80, 0xFF));
+
+    // About seven rows show at a time; the rest scroll.
+    const double rows = double(hours->viewport()->height()) / hours->sizeHintForRow(0);
+    QVERIFY2(rows >= 6.5 && rows <= 7.5, qPrintable(QString::number(rows)));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -123,9 +123,10 @@ void TestWidgets::canvasPressesInUserUnits_data()
     QTest::addColumn<QPoint>("at");
     QTest::addColumn<QPointF>("expected");
 
-    QTest::newRow("left, centre") << Qt::LeftButton << QPoint(131, 131) << QPointF(500.0 * 131 / 131.5, 500.0 * 131 / 131.5);
-    QTest::newRow("right, bottom left") << Qt::RightButton << QPoint(0, 262) << QPointF(0, 1000.0 * 262 / 263);
-    QTest::newRow("middle, near top left") << Qt::MiddleButton << QPoint(1, 1) << QPointF(1000.0 / 263, 1000.0 / 263);
+    // 263 pixels for 1000 units.
+    QTest::newRow("left, centre") << Qt::LeftButton << QPoint(131, 131) << QPointF(498.09886, 498.09886);
+    QTest::newRow("right, bottom left") << Qt::RightButton << QPoint(0, 262) << QPointF(0, 996.19772);
+    QTest::newRow("middle, near top left") << Qt::MiddleButton << QPoint(1, 1) << QPointF(3.8022814, 3.8022814);
 }
 
 void TestWidgets::canvasPressesInUserUnits()

@@ -6,7 +6,10 @@
 #include "testsupport.h"
 #include "widgets/hourlist.h"
 
+#include <QFocusFrame>
 #include <QLabel>
+#include <QMenu>
+#include <QScrollBar>
 #include <QPlainTextEdit>
 
 using namespace Qt::StringLiterals;
@@ -22,6 +25,11 @@ private slots:
     void stepsKeysAndWheel();
     void highlightGoesOnThroughAZoom();
     void markerSharpAt300();
+    void styleGrowsWithTheZoom();
+    void commandsInTheContextMenu_data();
+    void commandsInTheContextMenu();
+    void rightPressOnTheDialOpensNoMenu();
+    void commandsEnabledWhereTheyAct();
 
 private:
     void zoomIn(int steps)
@@ -105,6 +113,13 @@ void TestZoom::stepsKeysAndWheel()
     QApplication::sendEvent(text->viewport(), &wheel);
     QTRY_COMPARE(window.size(), QSize(612, 539));
     QCOMPARE(text->font().pointSizeF(), textPoints * 1.25);
+
+    // Two notches at once, over the dial, are two steps.
+    QWidget *dial = control(window, u"Picture1"_s);
+    QWheelEvent twoNotches(dial->rect().center(), dial->mapToGlobal(dial->rect().center()), {}, QPoint(0, 240),
+                           Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(dial, &twoNotches);
+    QTRY_COMPARE(window.size(), QSize(856, 755)); // 175 %
 }
 
 void TestZoom::highlightGoesOnThroughAZoom()
@@ -153,6 +168,116 @@ void TestZoom::markerSharpAt300()
         }
     }
     QVERIFY2(uniform * 2 < blocks, qPrintable(u"%1 of %2 blocks uniform"_s.arg(uniform).arg(blocks)));
+}
+
+void TestZoom::styleGrowsWithTheZoom()
+{
+    MainWindow &window = *m_window;
+    const auto *hours = control<HourList>(window, u"List1(1)"_s);
+    const auto focusMargin = [&] {
+        const auto *frame = window.findChild<QFocusFrame *>();
+        return hours->geometry().left() - frame->geometry().left();
+    };
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTRY_COMPARE(QApplication::focusWidget(), hours);
+    const int scrollBar = hours->verticalScrollBar()->width();
+    const int margin = focusMargin();
+    QVERIFY(scrollBar > 0 && margin > 0);
+
+    zoomIn(6); // 300 %
+    QTRY_COMPARE(window.size(), QSize(1467, 1293));
+    QTRY_COMPARE(hours->verticalScrollBar()->width(), scrollBar * 3);
+    QTRY_COMPARE(focusMargin(), margin * 3);
+    // Its arrow stands clear of the caption above the list.
+    const QWidget *caption = control(window, u"Label1(0)"_s);
+    QVERIFY(hours->verticalScrollBar()->mapTo(&window, QPoint(0, 0)).y() >= caption->geometry().bottom() - 3 * 3);
+}
+
+void TestZoom::commandsInTheContextMenu_data()
+{
+    QTest::addColumn<QString>("where"); // a control, or "" for the window's background
+    QTest::addColumn<bool>("keyboard"); // Shift+F10 with the focus there, or a right press on it
+    QTest::addColumn<int>("ownEntries"); // before the window's commands
+
+    QTest::newRow("right press on the heading") << u"Label1(2)"_s << false << 0;
+    QTest::newRow("right press on the list's caption") << u"Label1(0)"_s << false << 0;
+    QTest::newRow("right press on the background") << QString() << false << 0;
+    QTest::newRow("right press on the list") << u"List1(1)"_s << false << 0;
+    QTest::newRow("Shift+F10 on the dial") << u"Picture1"_s << true << 0;
+    QTest::newRow("Shift+F10 in the list") << u"List1(1)"_s << true << 0;
+    // The description keeps its own Copy and Select All.
+    QTest::newRow("right press on the description") << u"Text1"_s << false << 2;
+    QTest::newRow("Shift+F10 in the description") << u"Text1"_s << true << 2;
+}
+
+void TestZoom::commandsInTheContextMenu()
+{
+    QFETCH(QString, where);
+    QFETCH(bool, keyboard);
+    QFETCH(int, ownEntries);
+    MainWindow &window = *m_window;
+    QWidget *target = where.isEmpty() ? &window : control(window, where);
+    const QPoint at = where.isEmpty() ? QPoint(470, 150) : target->mapTo(&window, target->rect().center());
+    if (keyboard) {
+        target->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), target);
+        QTest::keyClick(target, Qt::Key_F10, Qt::ShiftModifier);
+    } else {
+        QTest::mouseClick(window.windowHandle(), Qt::RightButton, {}, at);
+    }
+    QMenu *menu = nullptr;
+    QTRY_VERIFY((menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())));
+
+    QStringList entries;
+    for (const QAction *action : menu->actions()) {
+        if (!action->isSeparator())
+            entries << (action->text().split(u'\t').first() + u' ' + action->shortcut().toString()).trimmed();
+    }
+    menu->close();
+    const QStringList commands = {u"Увеличи Ctrl++"_s, u"Намали Ctrl+-"_s, u"Нормален размер Ctrl+0"_s,
+                                  u"Цял екран F11"_s, u"Затвори Ctrl+Q"_s};
+    QCOMPARE(entries.mid(ownEntries), commands);
+    QCOMPARE(window.highlight().SelectedHour, qint16(0)); // nothing chosen on the way
+}
+
+void TestZoom::rightPressOnTheDialOpensNoMenu()
+{
+    MainWindow &window = *m_window;
+    QTest::mouseClick(window.windowHandle(), Qt::RightButton, {}, DialOrigin + dialPixels(QPointF(500, 800)).toPoint());
+    QCOMPARE(window.highlight().SelectedHour, qint16(6));
+    QTest::qWait(50);
+    QCOMPARE(QApplication::activePopupWidget(), nullptr);
+}
+
+void TestZoom::commandsEnabledWhereTheyAct()
+{
+    MainWindow &window = *m_window;
+    const auto enabled = [&] {
+        QStringList names;
+        for (const QAction *action : window.actions()) {
+            if (action->isEnabled() && !action->text().isEmpty())
+                names << action->text();
+        }
+        return names;
+    };
+    const QString in = u"Увеличи"_s, out = u"Намали"_s, actual = u"Нормален размер"_s, full = u"Цял екран"_s,
+                  close = u"Затвори"_s;
+    QCOMPARE(enabled(), (QStringList{in, full, close})); // 100 %
+    zoomIn(1);
+    QTRY_COMPARE(enabled(), (QStringList{in, out, actual, full, close}));
+    zoomIn(8); // 300 %, the largest that fits
+    QTRY_COMPARE(enabled(), (QStringList{out, actual, full, close}));
+
+    // Full screen from the menu, and out again by unchecking it.
+    QAction *fullScreen = *std::find_if(window.actions().cbegin(), window.actions().cend(),
+                                        [&](const QAction *action) { return action->text() == full; });
+    fullScreen->trigger();
+    QTRY_VERIFY(window.isFullScreen());
+    QTRY_VERIFY(fullScreen->isChecked());
+    QCOMPARE(enabled(), (QStringList{full, close}));
+    fullScreen->trigger();
+    QTRY_VERIFY(!window.isFullScreen());
+    QVERIFY(!fullScreen->isChecked());
 }
 
 QTEST_MAIN(TestZoom)
