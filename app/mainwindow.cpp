@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/controls.h"
 #include "app/windowcommands.h"
 #include "dial/dialgeometry.h"
 #include "dial/numbertext.h"
@@ -10,7 +11,6 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QFile>
 #include <QFocusFrame>
 #include <QLabel>
 #include <QMenu>
@@ -26,34 +26,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The window's layout is designed in twips; fifteen make one logical pixel
-// (1440 twips per inch at 96 dots per inch). Qt scales logical pixels to the
-// screen, so this is the only conversion we need.
-constexpr int TwipsPerPixel = 15;
-
-QRect twips(int left, int top, int width, int height)
-{
-    const auto pixels = [](int value) { return qRound(double(value) / TwipsPerPixel); };
-    return {pixels(left), pixels(top), pixels(width), pixels(height)};
-}
-
 // Colours as the design gives them, 0x00BBGGRR: blue in the high byte.
 constexpr quint32 WindowColour = 0x00FFC0C0;
 constexpr quint32 DialColour = 0x00FF8080;
 constexpr quint32 HeadingColour = 0x0080C0FF;
-
-void setColour(QWidget &widget, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette palette = widget.palette();
-    palette.setColor(role, colour);
-    widget.setPalette(palette);
-}
-
-void setBackground(QWidget &widget, quint32 bgr)
-{
-    setColour(widget, QPalette::Window, QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)));
-    widget.setAutoFillBackground(true);
-}
 
 constexpr int FontPointSize = 12;
 constexpr int TickMs = 100;
@@ -63,44 +39,6 @@ constexpr double SmallestStartZoom = 0.5;
 const QSize DesignSize = twips(0, 0, 7335, 6465).size();
 const QSize MarkerSize = twips(0, 0, 495, 495).size();
 
-// A caption on a coloured ground. The ground is fixed, so the text is too:
-// a dark theme's light text would be unreadable on it.
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, quint32 bgr)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setBackground(*label, bgr);
-    setColour(*label, QPalette::WindowText, Qt::black);
-    return label;
-}
-
-QStringListModel *makeList(QObject *parent, const QString &name, const QStringList &rows = {})
-{
-    auto *list = new QStringListModel(rows, parent);
-    list->setObjectName(name);
-    return list;
-}
-
-// The hamburger, drawn at four sizes; the icon takes the smallest drawing
-// at least as large as it is asked for and scales it down, never a small
-// one up. The sizes are given so that only the drawing used is decoded.
-QIcon markerIcon()
-{
-    QIcon icon;
-    for (const auto &[size, file] : {std::pair{32, u":/hamburger.png"}, std::pair{64, u":/hamburger-64.png"},
-                                     std::pair{128, u":/hamburger-128.png"}, std::pair{256, u":/hamburger-256.png"}})
-        icon.addFile(QString::fromUtf16(file), QSize(size, size));
-    return icon;
-}
-
-QString description()
-{
-    QFile file(u":/description.txt"_s);
-    file.open(QIODevice::ReadOnly); // built into the program
-    return QString::fromUtf8(file.readAll());
-}
-
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -109,11 +47,7 @@ MainWindow::MainWindow(QWidget *parent)
 {
     setObjectName(u"MainWindow"_s);
     setWindowTitle(u"ravelinta.org Позиция:  правилен N-ъгълник"_s);
-    // Title bars, task bars and switchers want 16 to 64 pixels, each drawn at its size.
-    QIcon icon;
-    for (const char16_t *drawing : {u":/hamburger-16.png", u":/hamburger.png", u":/hamburger-48.png", u":/hamburger-64.png"})
-        icon.addFile(QString::fromUtf16(drawing));
-    setWindowIcon(icon);
+    setWindowIcon(applicationIcon());
     // The texts are Bulgarian: nothing mirrors, whatever the locale or -reverse says.
     setLayoutDirection(Qt::LeftToRight);
     setBackground(*this, WindowColour);
@@ -304,10 +238,12 @@ void MainWindow::Timer1_Timer()
     }
     const std::optional<float> left = dial::textToSingle(listText(XTexts, h));
     const std::optional<float> top = dial::textToSingle(listText(YTexts, h));
-    if (!left || !top)
-        return fail(u"Вътрешна грешка: мястото на час %1 („%2“, „%3“) не е число. Програмата ще бъде затворена."_s
-                            .arg(h)
-                            .arg(listText(XTexts, h), listText(YTexts, h)));
+    if (!left || !top) {
+        fail(u"Вътрешна грешка: мястото на час %1 („%2“, „%3“) не е число. Програмата ще бъде затворена."_s
+                     .arg(h)
+                     .arg(listText(XTexts, h), listText(YTexts, h)));
+        return;
+    }
 
     const bool last = m_highlight.tick();
     Picture3[h]->setVisible(true);

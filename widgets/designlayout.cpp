@@ -9,7 +9,7 @@ namespace {
 // Smaller than this the texts can no longer be read.
 constexpr double MinimumZoom = 0.5;
 
-QRect scaled(const QRect &design, qreal zoom, QPoint origin)
+QRect scaled(QRect design, qreal zoom, QPoint origin)
 {
     return {origin + QPoint(qRound(design.x() * zoom), qRound(design.y() * zoom)),
             QSize(qRound(design.width() * zoom), qRound(design.height() * zoom))};
@@ -30,7 +30,7 @@ DesignLayout::~DesignLayout()
         delete item.item;
 }
 
-void DesignLayout::addWidget(QWidget *widget, const QRect &design)
+void DesignLayout::addWidget(QWidget *widget, QRect design)
 {
     addChildWidget(widget);
     m_items.append({new QWidgetItem(widget), design});

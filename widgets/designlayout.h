@@ -9,7 +9,8 @@
 // parent, and centred there; the parent's background shows round it. The
 // zoom is whole steps for a window of a step's size, so a window sized for
 // 200 % is drawn at exactly 200 %.
-class DesignLayout : public QLayout
+// Like Qt's own layouts it takes the widget it lays out as its parent.
+class DesignLayout : public QLayout // clazy:exclude=ctor-missing-parent-argument
 {
     Q_OBJECT
 
@@ -17,7 +18,7 @@ public:
     explicit DesignLayout(QSize design, QWidget *parent = nullptr);
     ~DesignLayout() override;
 
-    void addWidget(QWidget *widget, const QRect &design);
+    void addWidget(QWidget *widget, QRect design);
     qreal zoom() const { return m_zoom; }
     QSize designSize() const { return m_design; }
 

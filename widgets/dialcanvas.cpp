@@ -137,7 +137,7 @@ void DialCanvas::paintBorder(QPainter &painter) const
     // shadow and midlight colours.
     const int outer = (border() + 1) / 2;
     const int innerRing = border() / 2;
-    const auto ring = [&](const QRect &r, int width, const QColor &topLeft, const QColor &bottomRight) {
+    const auto ring = [&](QRect r, int width, const QColor &topLeft, const QColor &bottomRight) {
         if (width <= 0)
             return;
         painter.fillRect(QRect(r.x(), r.y(), r.width() - width, width), topLeft);

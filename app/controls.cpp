@@ -1,0 +1,87 @@
+#include "app/controls.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QStringListModel>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The window's layout is designed in twips; fifteen make one logical pixel
+// (1440 twips per inch at 96 dots per inch). Qt scales logical pixels to the
+// screen, so this is the only conversion we need.
+constexpr int TwipsPerPixel = 15;
+
+} // namespace
+
+QRect twips(int left, int top, int width, int height)
+{
+    const auto pixels = [](int value) { return qRound(double(value) / TwipsPerPixel); };
+    return {pixels(left), pixels(top), pixels(width), pixels(height)};
+}
+
+void setColour(QWidget &widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(role, colour);
+    widget.setPalette(palette);
+}
+
+void setBackground(QWidget &widget, quint32 bgr)
+{
+    setColour(widget, QPalette::Window, QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)));
+    widget.setAutoFillBackground(true);
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, quint32 bgr)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setBackground(*label, bgr);
+    setColour(*label, QPalette::WindowText, Qt::black);
+    return label;
+}
+
+QStringListModel *makeList(QObject *parent, const QString &name, const QStringList &rows)
+{
+    auto *list = new QStringListModel(rows, parent);
+    list->setObjectName(name);
+    return list;
+}
+
+namespace {
+
+// The drawings of one picture, each at its size.
+QIcon icon(std::initializer_list<std::pair<int, const char16_t *>> drawings)
+{
+    QIcon icon;
+    for (const auto &[size, file] : drawings)
+        icon.addFile(QString::fromUtf16(file), QSize(size, size));
+    return icon;
+}
+
+} // namespace
+
+QIcon applicationIcon()
+{
+    // Title bars, task bars and switchers want 16 to 64 pixels, each drawn at its size.
+    return icon({{16, u":/hamburger-16.png"}, {32, u":/hamburger.png"}, {48, u":/hamburger-48.png"},
+                 {64, u":/hamburger-64.png"}});
+}
+
+QIcon markerIcon()
+{
+    // The icon takes the smallest drawing at least as large as it is asked
+    // for and scales it down, never a small one up.
+    return icon({{32, u":/hamburger.png"}, {64, u":/hamburger-64.png"}, {128, u":/hamburger-128.png"},
+                 {256, u":/hamburger-256.png"}});
+}
+
+QString description()
+{
+    QFile file(u":/description.txt"_s);
+    file.open(QIODevice::ReadOnly); // built into the program
+    return QString::fromUtf8(file.readAll());
+}
