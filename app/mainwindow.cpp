@@ -8,10 +8,10 @@
 #include "widgets/designlayout.h"
 #include "widgets/dialcanvas.h"
 #include "widgets/hourlist.h"
+#include "widgets/keyboardfocusframe.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QFocusFrame>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -71,6 +71,9 @@ MainWindow::MainWindow(QWidget *parent)
     layout->addWidget(Text1, twips(120, 4560, 7095, 1815));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setReadOnly(true);
+    // A caret, so that the arrow keys move through it line by line and a
+    // screen reader reads the line they reach.
+    Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Text1->setAccessibleName(u"Описание на упражнението"_s);
     // Its own Copy and Select All, then the window's commands.
     Text1->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -127,11 +130,15 @@ MainWindow::MainWindow(QWidget *parent)
     connect(hourList, &HourList::Click, this, [this] { List1_Click(HourRows); });
     connect(Picture1, &DialCanvas::MouseDown, this, &MainWindow::Picture1_MouseDown);
 
-    // Where the keys go is shown once Tab moves the focus, as browsers do;
-    // any other move of the focus (a click) hides it, and at start it is not shown.
-    m_focusFrame = new QFocusFrame(this);
-    setColour(*m_focusFrame, QPalette::WindowText, Qt::black);
-    connect(qApp, &QApplication::focusChanged, m_focusFrame, [frame = m_focusFrame] { frame->setWidget(nullptr); });
+    // The keys choose on the dial as a press does.
+    connect(Picture1, &DialCanvas::StepKey, this,
+            [this](int steps) { startHighlight(dial::hourAfter(m_highlight.SelectedHour, steps)); });
+    connect(Picture1, &DialCanvas::AgainKey, this, [this] {
+        if (m_highlight.SelectedHour != 0)
+            startHighlight(m_highlight.SelectedHour);
+    });
+
+    m_focusFrame = new KeyboardFocusFrame(this);
     Picture1->setFocus();
 
     m_commands = new WindowCommands(*this, *layout);
@@ -146,13 +153,16 @@ MainWindow::MainWindow(QWidget *parent)
 bool MainWindow::focusNextPrevChild(bool next)
 {
     const bool moved = QWidget::focusNextPrevChild(next);
-    m_focusFrame->setWidget(focusWidget());
+    m_focusFrame->followTab();
     return moved;
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent *event)
 {
-    m_commands->popUpMenu(event->globalPos());
+    // From the keyboard, the menu opens on the control the keys go to.
+    const QWidget *focus = focusWidget();
+    const bool keyboard = event->reason() == QContextMenuEvent::Keyboard && focus;
+    m_commands->popUpMenu(keyboard ? focus->mapToGlobal(focus->rect().center()) : event->globalPos());
 }
 
 void MainWindow::Form_Load()

@@ -9,7 +9,7 @@
 
 class DialCanvas;
 class HourList;
-class QFocusFrame;
+class KeyboardFocusFrame;
 class QLabel;
 class QStringListModel;
 class QTimer;
@@ -60,7 +60,7 @@ private:
     QTimer *Timer1 = nullptr;
 
     QIcon m_marker;
-    QFocusFrame *m_focusFrame = nullptr; // on the control that Tab moved the focus to
+    KeyboardFocusFrame *m_focusFrame = nullptr;
     WindowCommands *m_commands = nullptr;
 
     dial::HighlightCycle m_highlight;

@@ -64,4 +64,12 @@ qint16 hourAt(double degrees)
     return hour;
 }
 
+qint16 hourAfter(qint16 hour, int steps)
+{
+    if (hour == 0 && steps < 0)
+        hour = Hours + 1; // counterclockwise from nothing starts at 12
+    const int zeroBased = ((hour - 1 + steps) % Hours + Hours) % Hours;
+    return qint16(zeroBased + 1);
+}
+
 } // namespace dial

@@ -45,4 +45,9 @@ inline qint16 hourFor(float dx, float dy)
     return hourAt(angle(dx, dy));
 }
 
+// The hour `steps` hours clockwise from `hour` (counterclockwise for a
+// negative count), round past 12. From no hour (0), one step clockwise is
+// 1 and one counterclockwise is 12.
+qint16 hourAfter(qint16 hour, int steps);
+
 } // namespace dial

@@ -10,6 +10,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 MARKER = "Маркер на избрания час"
 COORDINATE = re.compile(r"^\d+([.,]\d+)?$")
@@ -87,6 +88,33 @@ def main(program):
         check(any("Ravelinta" in e["text"] and e["showing"] for e in at_rest), "the description is not readable")
         dials = [e for e in at_rest if e["name"] == "Циферблат"]
         check(len(dials) == 1 and dials[0]["showing"], "no dial named Циферблат on the screen")
+        # Nothing between the window and the dial that a screen reader takes for a window.
+        frames = [e["name"] or e["role"] for e in at_rest if e["role"] == "frame"]
+        check(not frames, "objects with the role frame in the window: %s" % frames)
+
+        # The dial has the focus at start; a key chooses there, and the dial
+        # itself, focused, tells of the hour it shows.
+        window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(app.pid)],
+                                env=env, capture_output=True, text=True).stdout.split()[0]
+        told = []
+
+        def description_changed(event):
+            source = event.source
+            told.append((source.name, source.description,
+                         source.getState().contains(pyatspi.STATE_FOCUSED)))
+
+        pyatspi.Registry.registerEventListener(description_changed, "object:property-change:accessible-description")
+        subprocess.run(["xdotool", "windowfocus", "--sync", window], env=env, check=True)
+        time.sleep(0.5)  # the program learns that someone listens
+        subprocess.run(["xdotool", "key", "Right"], env=env, check=True)
+        deadline = time.time() + 3
+        while time.time() < deadline and not told:
+            GLib.MainContext.default().iteration(False)
+            time.sleep(0.01)
+        pyatspi.Registry.deregisterEventListener(description_changed, "object:property-change:accessible-description")
+        check(told and told[0] == ("Циферблат", "Показан е час 1 (I)", True),
+              "after Right on the dial, the screen reader was told %r" % told[:1])
+        time.sleep(1.5)
 
         # Nothing hidden is presented as showing: no stored coordinates or
         # numerals, no marker, no numeral label before a highlight.
@@ -102,8 +130,6 @@ def main(program):
               "the numeral label shows at rest")
 
         # During a highlight of hour 3: its marker, its numeral and the dial's word.
-        window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(app.pid)],
-                                env=env, capture_output=True, text=True).stdout.split()[0]
         subprocess.run(["xdotool", "mousemove", "--window", window, str(10 + 250), str(34 + 131), "click", "1"],
                        env=env, check=True)
         time.sleep(0.5)

@@ -27,6 +27,8 @@ private slots:
     void sectorBoundaries_data();
     void sectorBoundaries();
     void highlightEndsOnTheThirteenthTick();
+    void hourAfter_data();
+    void hourAfter();
     void zoomSteps();
     void numberToText_data();
     void numberToText();
@@ -168,6 +170,28 @@ void TestDial::highlightEndsOnTheThirteenthTick()
         QVERIFY2(!cycle.tick(), qPrintable(QString::number(tick)));
     QVERIFY(cycle.tick());
     QCOMPARE(cycle.HighlightTicks, qint16(13));
+}
+
+void TestDial::hourAfter_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<int>("hour");
+    QTest::newRow("clockwise from nothing") << 0 << +1 << 1;
+    QTest::newRow("counterclockwise from nothing") << 0 << -1 << 12;
+    QTest::newRow("clockwise from 1") << 1 << +1 << 2;
+    QTest::newRow("clockwise past 12") << 12 << +1 << 1;
+    QTest::newRow("counterclockwise past 1") << 1 << -1 << 12;
+    QTest::newRow("counterclockwise from 7") << 7 << -1 << 6;
+    QTest::newRow("a whole turn") << 5 << 12 << 5;
+}
+
+void TestDial::hourAfter()
+{
+    QFETCH(int, from);
+    QFETCH(int, steps);
+    QFETCH(int, hour);
+    QCOMPARE(dial::hourAfter(qint16(from), steps), qint16(hour));
 }
 
 void TestDial::zoomSteps()

@@ -24,6 +24,7 @@ private slots:
     void dialChoosesByDirection_data();
     void dialChoosesByDirection();
     void pressOnMarkerOrNumeralChoosesNothing();
+    void dialKeysChooseAsAPressDoes();
 };
 
 namespace {
@@ -317,6 +318,35 @@ void TestHighlight::pressOnMarkerOrNumeralChoosesNothing()
     press(window, marker->mapTo(&window, QPoint(-3, marker->height() / 2)));
     QCOMPARE(highlight.SelectedHour, qint16(3));
     QCOMPARE(highlight.HighlightTicks, qint16(0));
+}
+
+void TestHighlight::dialKeysChooseAsAPressDoes()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const Dial dial(window);
+    QWidget *canvas = control(window, u"Picture1"_s);
+    QTRY_COMPARE(QApplication::focusWidget(), canvas);
+    const dial::HighlightCycle &highlight = window.highlight();
+
+    // Each key: the hour it chooses and whether it started a highlight.
+    const QList<std::tuple<Qt::Key, int, bool>> keys = {
+        {Qt::Key_Space, 0, false}, // nothing chosen yet: nothing to show again
+        {Qt::Key_Right, 1, true}, {Qt::Key_Right, 2, true}, {Qt::Key_Left, 1, true},
+        {Qt::Key_Space, 1, true},  {Qt::Key_Up, 12, true},   {Qt::Key_Down, 1, true}, {Qt::Key_Return, 1, true}};
+    for (const auto &[key, hour, started] : keys) {
+        window.Timer1_Timer(); // a tick passes: a new start counts from 0 again
+        QTest::keyClick(canvas, key);
+        QCOMPARE(highlight.SelectedHour, qint16(hour));
+        QCOMPARE(dial.shown().timer, started);
+        if (started)
+            QCOMPARE(highlight.HighlightTicks, qint16(0));
+        if (started) {
+            window.Timer1_Timer();
+            QCOMPARE(dial.shown().markers, QList<int>{hour});
+        }
+    }
 }
 
 QTEST_MAIN(TestHighlight)

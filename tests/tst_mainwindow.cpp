@@ -5,6 +5,7 @@
 
 #include <QFontInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStringListModel>
 #include <QTimer>
@@ -27,6 +28,7 @@ private slots:
     void readableInADarkTheme();
     void neverMirrored();
     void numeralOnTheDialsColourAndSevenRows();
+    void descriptionHasACaret();
 };
 
 namespace {
@@ -220,7 +222,23 @@ void TestMainWindow::focusShowsAfterTabOnly()
         QTRY_COMPARE(QApplication::focusWidget()->objectName(), next);
         QCOMPARE(framed(window.grab().toImage()), QStringList{next});
     }
+    // Another window and back: the frame comes back where the focus is.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTRY_COMPARE(QApplication::focusWidget()->objectName(), u"List1(1)"_s);
+    QLineEdit other;
+    other.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&other));
+    QApplication::setActiveWindow(&other);
+    other.setFocus();
+    QTRY_VERIFY(other.hasFocus());
+    QCOMPARE(framed(window.grab().toImage()), QStringList());
+    QApplication::setActiveWindow(&window);
+    QTRY_VERIFY(window.isActiveWindow());
+    QCOMPARE(framed(window.grab().toImage()), QStringList{u"List1(1)"_s});
+
     // A click moves the focus and shows no frame.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTRY_COMPARE(QApplication::focusWidget()->objectName(), u"Text1"_s);
     auto *hours = control<HourList>(window, u"List1(1)"_s);
     QTest::mouseClick(hours->viewport(), Qt::LeftButton, {}, hours->visualRect(hours->model()->index(0, 0)).center());
     QTRY_COMPARE(QApplication::focusWidget(), hours);
@@ -307,6 +325,26 @@ void TestMainWindow::numeralOnTheDialsColourAndSevenRows()
     // About seven rows show at a time; the rest scroll.
     const double rows = double(hours->viewport()->height()) / hours->sizeHintForRow(0);
     QVERIFY2(rows >= 6.5 && rows <= 7.5, qPrintable(QString::number(rows)));
+}
+
+void TestMainWindow::descriptionHasACaret()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *text = control<QPlainTextEdit>(window, u"Text1"_s);
+    text->setFocus();
+    QTRY_VERIFY(text->hasFocus());
+    QCOMPARE(text->textCursor().position(), 0);
+    const int top = text->cursorRect().top();
+    QTest::keyClick(text, Qt::Key_Down);
+    QVERIFY(text->textCursor().position() > 0);
+    const int moved = text->cursorRect().top() - top; // one line down
+    QVERIFY2(moved >= QFontMetrics(text->font()).lineSpacing() && moved < 2 * QFontMetrics(text->font()).lineSpacing(),
+             qPrintable(QString::number(moved)));
+    QTest::keyClick(text, Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(text->textCursor().position(), text->toPlainText().size());
+    QVERIFY(text->isReadOnly());
 }
 
 QTEST_MAIN(TestMainWindow)

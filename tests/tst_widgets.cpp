@@ -194,7 +194,11 @@ void TestWidgets::hourListKeysAndButtons_data()
     QTest::newRow("End from 4") << 3 << key(Qt::Key_End) << 11 << 1;
     QTest::newRow("Down from 4") << 3 << key(Qt::Key_Down) << 4 << 1;
     // A choice is never taken back.
-    QTest::newRow("Ctrl+Space on the chosen row") << 3 << key(Qt::Key_Space, Qt::ControlModifier) << 3 << 0;
+    QTest::newRow("Ctrl+Space on the chosen row") << 3 << key(Qt::Key_Space, Qt::ControlModifier) << 3 << 1;
+    // Space and Enter choose the chosen row again, as a click on it does.
+    QTest::newRow("Space on the chosen row") << 3 << key(Qt::Key_Space) << 3 << 1;
+    QTest::newRow("Enter on the chosen row") << 3 << key(Qt::Key_Return) << 3 << 1;
+    QTest::newRow("Space from none") << -1 << key(Qt::Key_Space) << -1 << 0;
     QTest::newRow("Ctrl+click on the chosen row") << 3 << press(Qt::LeftButton, 3, Qt::ControlModifier) << 3 << 1;
     QTest::newRow("Ctrl+click on another row") << 3 << press(Qt::LeftButton, 5, Qt::ControlModifier) << 5 << 1;
     // The left button chooses, again on the chosen row; the others do nothing.

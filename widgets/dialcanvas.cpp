@@ -1,6 +1,7 @@
 #include "widgets/dialcanvas.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -172,6 +173,27 @@ void DialCanvas::mouseDoubleClickEvent(QMouseEvent *event)
     // The second press of a double click is a double click, not another
     // press: it does not choose again.
     event->accept();
+}
+
+void DialCanvas::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        emit StepKey(+1);
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        emit StepKey(-1);
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit AgainKey();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void DialCanvas::contextMenuEvent(QContextMenuEvent *event)

@@ -57,12 +57,18 @@ public:
 signals:
     // A mouse button went down at (x, y), in user units.
     void MouseDown(float x, float y);
+    // The keys that choose on a dial: an arrow key, to the next hour
+    // clockwise (Right, Down: +1) or counterclockwise (Left, Up: -1), and
+    // Space or Enter, to the same hour again.
+    void StepKey(int steps);
+    void AgainKey();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:

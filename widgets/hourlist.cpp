@@ -1,5 +1,6 @@
 #include "widgets/hourlist.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 HourList::HourList(QWidget *parent)
@@ -62,6 +63,17 @@ void HourList::focusInEvent(QFocusEvent *event)
     // user chooses.
     if (!hadCurrent && ListIndex() < 0)
         selectionModel()->clearCurrentIndex();
+}
+
+void HourList::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && ListIndex() >= 0) {
+        emit Click(); // the chosen row, chosen again
+        event->accept();
+        return;
+    }
+    QListView::keyPressEvent(event);
 }
 
 void HourList::mousePressEvent(QMouseEvent *event)

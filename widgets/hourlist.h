@@ -7,7 +7,8 @@
 // key goes where it says (End to the last row). Only the left button
 // chooses; a choice is never taken back, not even with Ctrl. Click is
 // raised whenever the user chooses a row, including a press on the row that
-// is already chosen, so choosing the same row again acts again.
+// is already chosen, or Space or Enter on it, so choosing the same row
+// again acts again.
 class HourList : public QListView
 {
     Q_OBJECT
@@ -28,6 +29,7 @@ protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
                                                          const QEvent *event = nullptr) const override;
     void focusInEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
