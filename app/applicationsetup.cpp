@@ -20,7 +20,7 @@ bool loadQtTranslations(QApplication &app)
 {
     const QLocale bulgarian(QLocale::Bulgarian, QLocale::Bulgaria);
     const QString programDir = QCoreApplication::applicationDirPath();
-    const QStringList places = {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+    const QStringList places = {QLibraryInfo::path(QLibraryInfo::TranslationsPath), u":/translations"_s,
                                 programDir + u"/translations"_s,
                                 programDir + u"/../Resources/translations"_s};
     auto *translator = new QTranslator(&app);

@@ -7,6 +7,6 @@ class QApplication;
 // language of the whole window, whatever the user's locale.
 void setUpApplication(QApplication &app);
 
-// Where Qt's translations are looked for: Qt's own folder, then beside the
-// program (Windows) and in the bundle (macOS).
+// Where Qt's translations are looked for: Qt's own folder, then built into
+// the program (Windows), beside it, and in the bundle (macOS).
 bool loadQtTranslations(QApplication &app);

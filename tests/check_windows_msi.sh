@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# The installer under Wine, as a school's administrator uses it: a silent
+# install for all users puts the program under Program Files with a Start
+# menu entry, the program starts from there and shows its window, and a
+# silent uninstall takes both away again.
+# usage: check_windows_msi.sh ravelinta-VERSION-x64.msi
+set -euo pipefail
+export WINEPREFIX=${RAVELINTA_WINEPREFIX:?}
+msi=$(realpath "$1")
+here=$(cd "$(dirname "$0")" && pwd)
+run=$here/../platforms/windows/wine-run.sh
+drive=${RAVELINTA_WINEPREFIX:?}/drive_c
+program="$drive/Program Files/Ravelinta/ravelinta.exe"
+# The MSI installs for all users; Wine files its Start menu entries under the
+# user who installs, Windows under ProgramData.
+shortcut() { find "$drive/ProgramData" "$drive/users" -path '*/Start Menu/Programs/Ravelinta.lnk' 2>/dev/null; }
+win() { local p=$1; echo "Z:${p//\//\\}"; }
+
+# Everything runs on an X server of its own: Wine's desktop needs one.
+display=$(mktemp)
+Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$display" >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; /usr/lib/wine/wineserver -k 2>/dev/null' EXIT
+for _ in $(seq 50); do [ -s "$display" ] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$display")
+
+"$run" msiexec /i "$(win "$msi")" /qn
+[ -f "$program" ] || { echo "not installed: $program" >&2; exit 1; }
+[ -n "$(shortcut)" ] || { echo "no Start menu entry" >&2; exit 1; }
+
+# Started from where it is installed, it shows its window within 20 s.
+"$run" "C:\\Program Files\\Ravelinta\\ravelinta.exe" &
+started=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^ravelinta[.]org ' | head -1)
+[ -n "$window" ] || { echo "the installed program showed no window" >&2; exit 1; }
+kill "$started" 2>/dev/null || true
+
+"$run" msiexec /x "$(win "$msi")" /qn
+[ ! -e "$program" ] || { echo "still installed after uninstalling" >&2; exit 1; }
+[ -z "$(shortcut)" ] || { echo "the Start menu entry is left behind: $(shortcut)" >&2; exit 1; }
+echo "installed, started from Program Files, uninstalled: $(basename "$msi")"
