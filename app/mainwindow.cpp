@@ -51,6 +51,9 @@ MainWindow::MainWindow(QWidget *parent)
     // The texts are Bulgarian: nothing mirrors, whatever the locale or -reverse says.
     setLayoutDirection(Qt::LeftToRight);
     setBackground(*this, WindowColour);
+    // Where Times New Roman is missing, its metric twin keeps every text's size.
+    if (QFont::substitutes(u"Times New Roman"_s).isEmpty())
+        QFont::insertSubstitution(u"Times New Roman"_s, u"Liberation Serif"_s);
     QFont font(u"Times New Roman"_s, FontPointSize);
     font.setWeight(QFont::Normal);
     setFont(font);
