@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QStringListModel>
 
 using namespace Qt::StringLiterals;
@@ -79,9 +80,28 @@ QIcon markerIcon()
                  {256, u":/hamburger-256.png"}});
 }
 
-QString description()
+QFont designFont(int points)
+{
+    // Where Times New Roman is missing, its metric twin keeps every text's size.
+    if (QFont::substitutes(u"Times New Roman"_s).isEmpty())
+        QFont::insertSubstitution(u"Times New Roman"_s, u"Liberation Serif"_s);
+    QFont font(u"Times New Roman"_s, points);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+QPlainTextEdit *makeDescription(QWidget *parent)
 {
     QFile file(u":/description.txt"_s);
     file.open(QIODevice::ReadOnly); // built into the program
-    return QString::fromUtf8(file.readAll());
+    auto *text = new QPlainTextEdit(QString::fromUtf8(file.readAll()), parent);
+    text->setObjectName(u"Text1"_s);
+    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text->setReadOnly(true);
+    // A caret, so that the arrow keys move through it line by line and a
+    // screen reader reads the line they reach.
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text->setAccessibleName(u"Описание на упражнението"_s);
+    text->setContextMenuPolicy(Qt::CustomContextMenu);
+    return text;
 }

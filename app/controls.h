@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QIcon>
 #include <QPalette>
 #include <QRect>
@@ -7,6 +8,7 @@
 #include <QStringList>
 
 class QLabel;
+class QPlainTextEdit;
 class QStringListModel;
 class QWidget;
 class QObject;
@@ -31,5 +33,9 @@ QStringListModel *makeList(QObject *parent, const QString &name, const QStringLi
 QIcon applicationIcon();
 QIcon markerIcon();
 
-// The description of the exercise.
-QString description();
+// Times New Roman, or where it is missing its metric twin, Liberation Serif.
+QFont designFont(int points);
+
+// The description of the exercise, read-only, with a caret for the keys and
+// a screen reader, and a context menu that its owner provides.
+QPlainTextEdit *makeDescription(QWidget *parent);

@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/controls.h"
+#include "app/teacherview.h"
 #include "app/windowcommands.h"
 #include "dial/dialgeometry.h"
 #include "dial/numbertext.h"
@@ -10,10 +11,9 @@
 #include "widgets/hourlist.h"
 #include "widgets/keyboardfocusframe.h"
 
-#include <QApplication>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QLabel>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -51,12 +51,7 @@ MainWindow::MainWindow(QWidget *parent)
     // The texts are Bulgarian: nothing mirrors, whatever the locale or -reverse says.
     setLayoutDirection(Qt::LeftToRight);
     setBackground(*this, WindowColour);
-    // Where Times New Roman is missing, its metric twin keeps every text's size.
-    if (QFont::substitutes(u"Times New Roman"_s).isEmpty())
-        QFont::insertSubstitution(u"Times New Roman"_s, u"Liberation Serif"_s);
-    QFont font(u"Times New Roman"_s, FontPointSize);
-    font.setWeight(QFont::Normal);
-    setFont(font);
+    setFont(designFont(FontPointSize));
     auto *layout = new DesignLayout(DesignSize, this);
 
     List1[YTexts] = makeList(this, u"List1(4)"_s);
@@ -69,17 +64,9 @@ MainWindow::MainWindow(QWidget *parent)
     // so each one must keep its period.
     Timer1->setTimerType(Qt::PreciseTimer);
 
-    auto *Text1 = new QPlainTextEdit(description(), this);
-    Text1->setObjectName(u"Text1"_s);
+    auto *Text1 = makeDescription(this);
     layout->addWidget(Text1, twips(120, 4560, 7095, 1815));
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setReadOnly(true);
-    // A caret, so that the arrow keys move through it line by line and a
-    // screen reader reads the line they reach.
-    Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    Text1->setAccessibleName(u"Описание на упражнението"_s);
     // Its own Copy and Select All, then the window's commands.
-    Text1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Text1, &QWidget::customContextMenuRequested, this, [this, Text1](QPoint at) {
         m_commands->popUpMenu(Text1->viewport()->mapToGlobal(at), Text1->createStandardContextMenu(at));
     });
@@ -134,17 +121,26 @@ MainWindow::MainWindow(QWidget *parent)
     connect(Picture1, &DialCanvas::MouseDown, this, &MainWindow::Picture1_MouseDown);
 
     // The keys choose on the dial as a press does.
+    const auto chooseByKey = [this](qint16 hour) {
+        m_teacher->choseHour(hour);
+        startHighlight(hour);
+    };
     connect(Picture1, &DialCanvas::StepKey, this,
-            [this](int steps) { startHighlight(dial::hourAfter(m_highlight.SelectedHour, steps)); });
-    connect(Picture1, &DialCanvas::AgainKey, this, [this] {
+            [=, this](int steps) { chooseByKey(dial::hourAfter(m_highlight.SelectedHour, steps)); });
+    connect(Picture1, &DialCanvas::AgainKey, this, [=, this] {
         if (m_highlight.SelectedHour != 0)
-            startHighlight(m_highlight.SelectedHour);
+            chooseByKey(m_highlight.SelectedHour);
     });
 
     m_focusFrame = new KeyboardFocusFrame(this);
     Picture1->setFocus();
 
     m_commands = new WindowCommands(*this, *layout);
+    m_teacher = new TeacherView(*Picture1, this);
+    connect(m_commands->teacherView(), &QAction::toggled, this, [this](bool shown) {
+        m_teacher->setShown(shown);
+        describe(m_describedHour);
+    });
     connect(layout, &DesignLayout::zoomChanged, this, &MainWindow::drawMarkers);
     drawMarkers(layout->zoom());
     // On a screen too small for it, the window opens smaller.
@@ -232,6 +228,7 @@ void MainWindow::List1_Click(qint16 index)
     const int row = hourList->ListIndex();
     if (row < 0)
         return; // nothing selected: nothing chosen
+    m_teacher->choseHour(qint16(row + 1));
     startHighlight(qint16(row + 1));
 }
 
@@ -239,7 +236,9 @@ void MainWindow::Picture1_MouseDown(float x, float y)
 {
     const float dx = x - Picture1->ScaleWidth() / 2;
     const float dy = Picture1->ScaleHeight() / 2 - y; // upward for the angle
-    startHighlight(dial::hourFor(dx, dy));
+    const double degrees = dial::angle(dx, dy);
+    m_teacher->chose(degrees);
+    startHighlight(dial::hourAt(degrees));
 }
 
 void MainWindow::Timer1_Timer()
@@ -280,12 +279,15 @@ QString MainWindow::listText(ListIndex list, qint16 hour) const
 
 void MainWindow::describe(qint16 hour)
 {
-    if (hour == m_describedHour)
-        return;
     m_describedHour = hour;
-    // Qt tells screen readers that the description changed.
-    Picture1->setAccessibleDescription(hour == 0 ? QString()
-                                                 : u"Показан е час %1 (%2)"_s.arg(hour).arg(listText(Numerals, hour)));
+    QStringList said;
+    if (hour != 0)
+        said << u"Показан е час %1 (%2)"_s.arg(hour).arg(listText(Numerals, hour));
+    if (m_teacher->isShown() && !m_teacher->angleText().isEmpty())
+        said << m_teacher->angleText();
+    // Qt tells screen readers that the description changed, once per change.
+    if (const QString description = said.join(u"; "_s); description != Picture1->accessibleDescription())
+        Picture1->setAccessibleDescription(description);
 }
 
 void MainWindow::fail(const QString &message)

@@ -13,6 +13,7 @@ class KeyboardFocusFrame;
 class QLabel;
 class QStringListModel;
 class QTimer;
+class TeacherView;
 class WindowCommands;
 
 // The program's one window: the heading, the hour list, the dial and the
@@ -47,7 +48,8 @@ private:
     QString listText(ListIndex list, qint16 hour) const;
     // The marker picture at `zoom`, on every marker.
     void drawMarkers(qreal zoom);
-    // Tells screen readers which hour the dial shows (0: none).
+    // Tells screen readers which hour the dial shows (0: none), and the
+    // last choice's angle while the teacher's view is on.
     void describe(qint16 hour);
     // A fault that normal use cannot cause: say so and end the program.
     void fail(const QString &message);
@@ -62,6 +64,7 @@ private:
     QIcon m_marker;
     KeyboardFocusFrame *m_focusFrame = nullptr;
     WindowCommands *m_commands = nullptr;
+    TeacherView *m_teacher = nullptr;
 
     dial::HighlightCycle m_highlight;
     qint16 m_describedHour = 0;

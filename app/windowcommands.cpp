@@ -35,8 +35,11 @@ WindowCommands::WindowCommands(QWidget &window, DesignLayout &layout)
     m_fullScreen = addAction(u"Цял екран"_s, {QKeySequence(Qt::Key_F11)},
                              [this] { m_window.setWindowState(m_window.windowState() ^ Qt::WindowFullScreen); });
     m_fullScreen->setCheckable(true);
+    // Off at every start; whoever owns the view follows its toggles.
+    m_teacherView = addAction(u"Учителски изглед"_s, {QKeySequence(Qt::CTRL | Qt::Key_T)}, [] {});
+    m_teacherView->setCheckable(true);
     auto *close = addAction(u"Затвори"_s, {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { m_window.close(); });
-    m_menu = {m_zoomIn, m_zoomOut, m_actualSize, m_fullScreen, close};
+    m_menu = {m_zoomIn, m_zoomOut, m_actualSize, m_fullScreen, m_teacherView, close};
 
     // Keys that the menu does not list: Escape leaves full screen, and
     // Shift+F10 opens the menu as the menu key does.

@@ -12,7 +12,8 @@ class QMenu;
 class ZoomStyle;
 
 // The window's commands, each an action with its keys: zoom in, zoom out,
-// actual size, full screen and close; and the context menu that lists them.
+// actual size, full screen, the teacher's view and close; and the context
+// menu that lists them.
 // The zoom is the window's size: a command resizes the window, and the
 // window's layout draws it at the zoom that fits. The fonts and the style's
 // sizes follow that zoom.
@@ -22,6 +23,9 @@ class WindowCommands : public QObject
 
 public:
     WindowCommands(QWidget &window, DesignLayout &layout);
+
+    // The teacher's view, switched on and off.
+    QAction *teacherView() const { return m_teacherView; }
 
     // Opens the context menu at `globalPos`: `menu`'s own entries (if any),
     // then the window's commands. The menu deletes itself when closed.
@@ -49,4 +53,5 @@ private:
     QAction *m_actualSize = nullptr;
     QAction *m_fullScreen = nullptr;
     QAction *m_leaveFullScreen = nullptr;
+    QAction *m_teacherView = nullptr;
 };

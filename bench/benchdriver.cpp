@@ -114,6 +114,8 @@ int main(int argc, char *argv[])
     ok = ok && runOnce(window, {p, t}, environment, program) && runOnce(window, {b, t}, environment, baseline);
     std::fprintf(stderr, "bench: zoom\n");
     ok = ok && runOnce(window, {p, QStringLiteral("zoom")}, projectorEnvironment, program);
+    std::fprintf(stderr, "bench: teacher's view\n");
+    ok = ok && runOnce(window, {p, QStringLiteral("teacher")}, projectorEnvironment, program);
     for (QProcess *server : {&xvfb, &projector}) {
         server->terminate();
         server->waitForFinished();
@@ -146,6 +148,10 @@ int main(int argc, char *argv[])
         {"dial_px", "the whole dial, pixels", ""},
         {"zoom_step_median_ms", "zoom: one step, key press to the dial painted at its new size, median (ms)", "< 16"},
         {"zoom_step_max_ms", "zoom: the same, worst of 20 steps (ms)", ""},
+        {"teacher_off_100_ms", "dial repaint, teacher's view off, 100 %, median of 50 (ms)", ""},
+        {"teacher_on_100_ms", "dial repaint, teacher's view on after a press, 100 % (ms)", "<= off + 2"},
+        {"teacher_off_250_ms", "dial repaint, teacher's view off, 250 % (ms)", ""},
+        {"teacher_on_250_ms", "dial repaint, teacher's view on after a press, 250 % (ms)", "<= off + 2"},
     };
 
     QString table;

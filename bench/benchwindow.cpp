@@ -5,12 +5,15 @@
 //   bench_window program|baseline            start-up, memory, idle cost
 //   bench_window program|baseline ticks      timing of 20 highlights' ticks
 //   bench_window program zoom                20 zoom steps, key to new frame
+//   bench_window program teacher             the dial's repaint, teacher's view off and on
 
 #include "app/applicationsetup.h"
 #include "app/mainwindow.h"
 #include "widgets/hourlist.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QTest>
 
 
 #include <QElapsedTimer>
@@ -112,6 +115,7 @@ int main(int argc, char *argv[])
     const bool program = argc > 1 && qstrcmp(argv[1], "program") == 0;
     const bool ticks = argc > 2 && qstrcmp(argv[2], "ticks") == 0;
     const bool zoom = program && argc > 2 && qstrcmp(argv[2], "zoom") == 0;
+    const bool teacher = program && argc > 2 && qstrcmp(argv[2], "teacher") == 0;
     argc = 1;
 
     QApplication app(argc, argv);
@@ -176,6 +180,43 @@ int main(int argc, char *argv[])
             QTimer::singleShot(300, &app, next);
         };
         QTimer::singleShot(500, &app, next);
+        return app.exec();
+    }
+
+    if (teacher) {
+        // The dial repainted whole, 50 times, with the teacher's view off and
+        // on after a press, at 100 % and at 250 % (the largest step on the
+        // projector's screen): the median of each.
+        auto *mainWindow = static_cast<MainWindow *>(window.get());
+        QAction *view = nullptr;
+        for (QAction *action : window->actions()) {
+            if (action->isCheckable() && action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_T))
+                view = action;
+        }
+        const auto median = [&] {
+            QList<double> times;
+            for (int run = 0; run < 50; ++run) {
+                const double start = nowMs();
+                painted->repaint();
+                times.append(nowMs() - start);
+            }
+            std::sort(times.begin(), times.end());
+            return times.at(times.size() / 2);
+        };
+        QTimer::singleShot(500, &app, [&] {
+            mainWindow->Picture1_MouseDown(600, 400);
+            for (const int percent : {100, 250}) {
+                if (percent != 100) {
+                    window->resize(1223, 1078);
+                    QTest::qWait(500);
+                }
+                view->setChecked(false);
+                print(QStringLiteral("teacher_off_%1_ms").arg(percent).toLatin1().constData(), median());
+                view->setChecked(true);
+                print(QStringLiteral("teacher_on_%1_ms").arg(percent).toLatin1().constData(), median());
+            }
+            QCoreApplication::quit();
+        });
         return app.exec();
     }
 

@@ -5,6 +5,7 @@
 #include "dial/dialgeometry.h"
 #include "dial/highlightcycle.h"
 #include "dial/numbertext.h"
+#include "dial/teacherview.h"
 #include "dial/zoom.h"
 #include "testsupport.h"
 
@@ -29,6 +30,9 @@ private slots:
     void highlightEndsOnTheThirteenthTick();
     void hourAfter_data();
     void hourAfter();
+    void teacherFigures();
+    void angleText_data();
+    void angleText();
     void zoomSteps();
     void numberToText_data();
     void numberToText();
@@ -192,6 +196,40 @@ void TestDial::hourAfter()
     QFETCH(int, steps);
     QFETCH(int, hour);
     QCOMPARE(dial::hourAfter(qint16(from), steps), qint16(hour));
+}
+
+void TestDial::teacherFigures()
+{
+    QCOMPARE(dial::sectorEdges(), (std::array<double, 12>{15, 45, 75, 105, 135, 165, 195, 225, 255, 285, 315, 345}));
+    QCOMPARE(dial::centralAngle(), 30.0);
+    QCOMPARE(dial::interiorAngle(), 150.0);
+}
+
+void TestDial::angleText_data()
+{
+    QTest::addColumn<float>("dx");
+    QTest::addColumn<float>("dy");
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("text");
+    const QLocale point(QLocale::English, QLocale::UnitedStates);
+    const QLocale comma(QLocale::Bulgarian, QLocale::Bulgaria);
+    // The rising diagonal, a press at (600, 400): two decimals would say
+    // 45, an edge, where the angle is just past it.
+    QTest::newRow("rising diagonal, point") << 100.0f << 100.0f << point << u"a = 45.00000000000004°"_s;
+    QTest::newRow("rising diagonal, comma") << 100.0f << 100.0f << comma << u"a = 45,00000000000004°"_s;
+    QTest::newRow("right of the centre") << 100.0f << 0.0f << comma << u"a = 0,00°"_s;
+    QTest::newRow("above the centre") << 0.0f << 100.0f << comma << u"a = 90,00°"_s;
+    QTest::newRow("upper left") << -200.0f << 300.0f << comma << u"a = 123,69°"_s;
+    QTest::newRow("left of the centre") << -100.0f << 0.0f << comma << u"a = 180,00°"_s;
+}
+
+void TestDial::angleText()
+{
+    QFETCH(float, dx);
+    QFETCH(float, dy);
+    QFETCH(QLocale, locale);
+    QFETCH(QString, text);
+    QCOMPARE(dial::angleText(dial::angle(dx, dy), locale), text);
 }
 
 void TestDial::zoomSteps()

@@ -75,6 +75,12 @@ void DialCanvas::PSet(float x, float y)
     update(QRectF(centre - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach)).toAlignedRect());
 }
 
+void DialCanvas::setFigures(const QList<Figure> &figures)
+{
+    m_figures = figures;
+    update();
+}
+
 void DialCanvas::placeChild(QWidget &child, QPointF user, QSize design)
 {
     m_children.append({&child, user, design});
@@ -121,10 +127,21 @@ void DialCanvas::paintEvent(QPaintEvent *)
     paintBorder(painter);
     painter.setClipRect(inner());
     painter.setRenderHint(QPainter::Antialiasing);
+    const QTransform toPixels = transform();
+    for (const Figure &figure : std::as_const(m_figures)) {
+        QPen pen(figure.colour, figure.width * zoom(), figure.style, Qt::FlatCap, Qt::MiterJoin);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        if (figure.text.isEmpty()) {
+            painter.drawPath(toPixels.map(figure.path));
+        } else {
+            const QPointF at = toPixels.map(figure.at);
+            painter.drawText(QRectF(at, QSizeF(width(), height())), Qt::AlignLeft | Qt::AlignTop, figure.text);
+        }
+    }
     painter.setPen(Qt::NoPen);
     // The program never sets a drawing colour: the dots take the theme's text colour.
     painter.setBrush(palette().color(QPalette::WindowText));
-    const QTransform toPixels = transform();
     for (const Dot &dot : std::as_const(m_dots)) {
         const qreal r = dot.width * zoom() / 2;
         painter.drawEllipse(toPixels.map(dot.centre), r, r);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QColor>
 #include <QList>
+#include <QPainterPath>
 #include <QPointF>
 #include <QPointer>
 #include <QSizeF>
@@ -43,6 +45,20 @@ public:
     void setDrawWidth(int pixels) { m_drawWidth = pixels; }
     // A dot of the draw width at (x, y), in the foreground colour.
     void PSet(float x, float y);
+
+    // A drawing over the dial, under its dots and what lies on it, that
+    // takes no press: a path in user units drawn with a pen `width` pixels
+    // wide at the design size, or a text with its top-left corner at `at`.
+    struct Figure
+    {
+        QPainterPath path;
+        QColor colour;
+        qreal width = 1;
+        Qt::PenStyle style = Qt::SolidLine;
+        QString text;
+        QPointF at;
+    };
+    void setFigures(const QList<Figure> &figures);
 
     // User units to the canvas's pixels.
     QTransform transform() const;
@@ -96,5 +112,6 @@ private:
     QSizeF m_scale;
     int m_drawWidth = 1;
     QList<Dot> m_dots;
+    QList<Figure> m_figures;
     QList<Child> m_children;
 };

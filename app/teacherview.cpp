@@ -1,0 +1,137 @@
+#include "app/teacherview.h"
+
+#include "dial/dialgeometry.h"
+#include "dial/teacherview.h"
+#include "widgets/dialcanvas.h"
+
+#include <QtMath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Lines white and texts black on the dial's blue: 3.3:1 and 6.4:1.
+constexpr Qt::GlobalColor LineColour = Qt::white;
+constexpr Qt::GlobalColor TextColour = Qt::black;
+constexpr qreal FigureWidth = 2;  // pixels at 100 %
+constexpr qreal EdgeWidth = 1;
+constexpr double RayLength = 480; // dial units, to near the dial's edge
+constexpr double DirectionArc = 70;
+constexpr double CentralArc = 120;
+constexpr double InteriorArc = 50;
+const QPointF CentralLabel(545, 300); // between the rays to 12 and 1
+const QPointF InteriorLabel(350, 150); // beside hour 12's corner, inside
+const QPointF AngleLabel(20, 20);      // the dial's top-left corner
+
+const QPointF Centre(dial::Scale / 2, dial::Scale / 2);
+
+// The point `length` units from `from` at `degrees` counterclockwise from 3
+// o'clock (y grows downward on the dial).
+QPointF towards(QPointF from, double degrees, double length)
+{
+    const double radians = qDegreesToRadians(degrees);
+    return from + QPointF(length * std::cos(radians), -length * std::sin(radians));
+}
+
+QPainterPath arc(QPointF centre, double radius, double from, double sweep)
+{
+    QPainterPath path(towards(centre, from, radius));
+    path.arcTo(QRectF(centre - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)), from, sweep);
+    return path;
+}
+
+DialCanvas::Figure line(const QPainterPath &path, const QColor &colour, qreal width,
+                        Qt::PenStyle style = Qt::SolidLine)
+{
+    return {path, colour, width, style, {}, {}};
+}
+
+DialCanvas::Figure text(const QString &text, QPointF at)
+{
+    return {{}, TextColour, 1, Qt::SolidLine, text, at};
+}
+
+// The direction of `to` from `from`, as the figures measure it.
+double direction(QPointF from, QPointF to)
+{
+    return qRadiansToDegrees(std::atan2(from.y() - to.y(), to.x() - from.x()));
+}
+
+} // namespace
+
+TeacherView::TeacherView(DialCanvas &dial, QObject *parent)
+    : QObject(parent)
+    , m_dial(dial)
+{
+}
+
+void TeacherView::setShown(bool shown)
+{
+    m_shown = shown;
+    draw();
+}
+
+void TeacherView::chose(double degrees)
+{
+    m_degrees = degrees;
+    if (m_shown)
+        draw();
+}
+
+void TeacherView::choseHour(qint16 hour)
+{
+    // The same computation as a press at the hour's point.
+    const QPointF point = dial::hourPoint(hour, Centre);
+    chose(dial::angle(float(point.x()) - float(Centre.x()), float(Centre.y()) - float(point.y())));
+}
+
+QString TeacherView::angleText() const
+{
+    return m_degrees ? dial::angleText(*m_degrees) : QString();
+}
+
+void TeacherView::draw()
+{
+    QList<DialCanvas::Figure> figures;
+    if (!m_shown) {
+        m_dial.setFigures(figures);
+        return;
+    }
+    // The regular 12-gon: its sides join the hour points in order.
+    QPainterPath polygon(dial::hourPoint(dial::Hours, Centre));
+    for (int hour = 1; hour <= dial::Hours; ++hour)
+        polygon.lineTo(dial::hourPoint(hour, Centre));
+    figures << line(polygon, LineColour, FigureWidth);
+
+    // The sector edges, where one hour's directions end and the next one's begin.
+    QPainterPath edges;
+    for (const double edge : dial::sectorEdges()) {
+        edges.moveTo(Centre);
+        edges.lineTo(towards(Centre, edge, RayLength));
+    }
+    figures << line(edges, LineColour, EdgeWidth, Qt::DashLine);
+
+    // The central angle between the rays to 12 and 1, and the interior
+    // angle at 12's corner, between its sides to 11 and 1.
+    const QPointF twelve = dial::hourPoint(12, Centre);
+    const QPointF one = dial::hourPoint(1, Centre);
+    const QPointF eleven = dial::hourPoint(11, Centre);
+    QPainterPath central(Centre);
+    central.lineTo(twelve);
+    central.moveTo(Centre);
+    central.lineTo(one);
+    central.addPath(arc(Centre, CentralArc, direction(Centre, one), dial::centralAngle()));
+    figures << line(central, LineColour, FigureWidth)
+            << line(arc(twelve, InteriorArc, direction(twelve, eleven), dial::interiorAngle()), LineColour, FigureWidth)
+            << text(u"%1°"_s.arg(dial::centralAngle()), CentralLabel)
+            << text(u"%1°"_s.arg(dial::interiorAngle()), InteriorLabel);
+
+    // The last choice's direction and its angle.
+    if (m_degrees) {
+        QPainterPath ray(Centre);
+        ray.lineTo(towards(Centre, *m_degrees, RayLength));
+        ray.addPath(arc(Centre, DirectionArc, 0, *m_degrees));
+        figures << line(ray, TextColour, FigureWidth) << text(angleText(), AngleLabel);
+    }
+    m_dial.setFigures(figures);
+}
