@@ -28,7 +28,8 @@ add_custom_command(OUTPUT ${RAVELINTA_STAGED_EXE}
     DEPENDS ravelinta VERBATIM)
 add_custom_command(OUTPUT ${zip}
     COMMAND ${CMAKE_COMMAND} -E rm -f ${zip}
-    COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip ${RAVELINTA_DIST_NAME}
+    # The read-me's Cyrillic name needs a UTF-8 locale, whatever the build's.
+    COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip ${RAVELINTA_DIST_NAME}
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/stage
     DEPENDS ${RAVELINTA_STAGED_EXE} ${stage}/README.txt ${stage}/ПРОЧЕТИ.txt ${RAVELINTA_STAGED_LICENCE} VERBATIM)
 find_program(RAVELINTA_WIXL wixl REQUIRED)
