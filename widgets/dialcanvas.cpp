@@ -78,7 +78,33 @@ void DialCanvas::PSet(float x, float y)
 void DialCanvas::setFigures(const QList<Figure> &figures)
 {
     m_figures = figures;
+    m_figuresPicture = QPixmap();
     update();
+}
+
+QPixmap DialCanvas::figuresPicture()
+{
+    // Dashed and curved lines cost milliseconds to draw at a projector's
+    // size; they are drawn once for each size and then only copied.
+    const qreal ratio = devicePixelRatioF();
+    if (m_figuresPicture.size() == size() * ratio && m_figuresPicture.devicePixelRatio() == ratio)
+        return m_figuresPicture;
+    m_figuresPicture = QPixmap(size() * ratio);
+    m_figuresPicture.setDevicePixelRatio(ratio);
+    m_figuresPicture.fill(Qt::transparent);
+    QPainter painter(&m_figuresPicture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setClipRect(inner());
+    painter.setFont(font());
+    const QTransform toPixels = transform();
+    for (const Figure &figure : std::as_const(m_figures)) {
+        painter.setPen(QPen(figure.colour, figure.width * zoom(), figure.style, Qt::FlatCap, Qt::MiterJoin));
+        if (figure.text.isEmpty())
+            painter.drawPath(toPixels.map(figure.path));
+        else
+            painter.drawText(QRectF(toPixels.map(figure.at), QSizeF(size())), Qt::AlignLeft | Qt::AlignTop, figure.text);
+    }
+    return m_figuresPicture;
 }
 
 void DialCanvas::placeChild(QWidget &child, QPointF user, QSize design)
@@ -128,17 +154,8 @@ void DialCanvas::paintEvent(QPaintEvent *)
     painter.setClipRect(inner());
     painter.setRenderHint(QPainter::Antialiasing);
     const QTransform toPixels = transform();
-    for (const Figure &figure : std::as_const(m_figures)) {
-        QPen pen(figure.colour, figure.width * zoom(), figure.style, Qt::FlatCap, Qt::MiterJoin);
-        painter.setPen(pen);
-        painter.setBrush(Qt::NoBrush);
-        if (figure.text.isEmpty()) {
-            painter.drawPath(toPixels.map(figure.path));
-        } else {
-            const QPointF at = toPixels.map(figure.at);
-            painter.drawText(QRectF(at, QSizeF(width(), height())), Qt::AlignLeft | Qt::AlignTop, figure.text);
-        }
-    }
+    if (!m_figures.isEmpty())
+        painter.drawPixmap(0, 0, figuresPicture());
     painter.setPen(Qt::NoPen);
     // The program never sets a drawing colour: the dots take the theme's text colour.
     painter.setBrush(palette().color(QPalette::WindowText));

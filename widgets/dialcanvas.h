@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QList>
 #include <QPainterPath>
+#include <QPixmap>
 #include <QPointF>
 #include <QPointer>
 #include <QSizeF>
@@ -106,6 +107,7 @@ private:
     void place(const Child &child) const;
     void placeAll();
     void paintBorder(QPainter &painter) const;
+    QPixmap figuresPicture();
 
     QSize m_designSize;
     int m_borderWidth = 0;
@@ -113,5 +115,6 @@ private:
     int m_drawWidth = 1;
     QList<Dot> m_dots;
     QList<Figure> m_figures;
+    QPixmap m_figuresPicture; // the figures at the canvas's present size
     QList<Child> m_children;
 };
