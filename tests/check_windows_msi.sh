@@ -18,9 +18,18 @@ win() { local p=$1; echo "Z:${p//\//\\}"; }
 
 # Everything runs on an X server of its own: Wine's desktop needs one.
 display=$(mktemp)
+log=$(mktemp)
+started=
 Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$display" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null; /usr/lib/wine/wineserver -k 2>/dev/null' EXIT
+# Wine's processes go before the X server they draw on.
+cleanup() {
+    [ -z "$started" ] || kill "$started" 2>/dev/null || true
+    timeout 20 /usr/lib/wine/wineserver -k 2>/dev/null || true
+    kill "$xvfb" 2>/dev/null || true
+    rm -f "$display" "$log"
+}
+trap cleanup EXIT
 for _ in $(seq 50); do [ -s "$display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$display")
 
@@ -28,12 +37,20 @@ export DISPLAY=:$(cat "$display")
 [ -f "$program" ] || { echo "not installed: $program" >&2; exit 1; }
 [ -n "$(shortcut)" ] || { echo "no Start menu entry" >&2; exit 1; }
 
-# Started from where it is installed, it shows its window within 20 s.
-"$run" "C:\\Program Files\\Ravelinta\\ravelinta.exe" &
+# Started from where it is installed, it shows its window within 60 s. The
+# search is repeated: xdotool's --sync gives up at the first window that
+# vanishes while it looks, and Wine makes and drops several as it starts.
+"$run" "C:\\Program Files\\Ravelinta\\ravelinta.exe" >"$log" 2>&1 &
 started=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^ravelinta[.]org ' | head -1)
-[ -n "$window" ] || { echo "the installed program showed no window" >&2; exit 1; }
+window=
+for _ in $(seq 600); do
+    window=$(xdotool search --onlyvisible --name '^ravelinta[.]org ' 2>/dev/null | head -1) || true
+    [ -n "$window" ] || ! kill -0 "$started" 2>/dev/null && break
+    sleep 0.1
+done
+[ -n "$window" ] || { echo "the installed program showed no window" >&2; cat "$log" >&2; exit 1; }
 kill "$started" 2>/dev/null || true
+started=
 
 "$run" msiexec /x "$(win "$msi")" /qn
 [ ! -e "$program" ] || { echo "still installed after uninstalling" >&2; exit 1; }

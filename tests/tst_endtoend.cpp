@@ -23,6 +23,10 @@ namespace {
 class XSession
 {
 public:
+    // Wine's first start in a new prefix takes a while on a busy machine.
+    static constexpr int WindowTimeoutMs = 60000;
+    static constexpr int PollMs = 50;
+
     ~XSession()
     {
         for (QProcess *process : {&m_program, &m_windowManager, &m_xvfb}) {
@@ -55,7 +59,7 @@ public:
             QElapsedTimer waited;
             waited.start();
             while (run(u"xdotool"_s, {u"get_num_desktops"_s}, false).toInt() < 1 && waited.elapsed() < 10000)
-                QThread::msleep(50);
+                QThread::msleep(PollMs);
         }
         return {};
     }
@@ -82,8 +86,18 @@ public:
             m_program.start(launcher, {program});
         if (!m_program.waitForStarted())
             return {};
-        const QString window = run(u"xdotool"_s, {u"search"_s, u"--sync"_s, u"--onlyvisible"_s, u"--name"_s,
-                                                  u"^ravelinta[.]org "_s}).section(u'\n', 0, 0);
+        // Looked for again and again rather than with xdotool's --sync: that
+        // gives up at the first window which vanishes while it looks, and Wine
+        // makes and drops several as it starts.
+        QString window;
+        QElapsedTimer waited;
+        waited.start();
+        while (window.isEmpty() && m_program.state() == QProcess::Running && waited.elapsed() < WindowTimeoutMs) {
+            window = run(u"xdotool"_s, {u"search"_s, u"--onlyvisible"_s, u"--name"_s, u"^ravelinta[.]org "_s}, false)
+                         .section(u'\n', 0, 0);
+            if (window.isEmpty())
+                QThread::msleep(PollMs);
+        }
         m_title = run(u"xdotool"_s, {u"getwindowname"_s, window}).trimmed();
         return window;
     }

@@ -12,7 +12,7 @@ add_test(NAME windows_exe COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check_windows_exe.
 # program starts from there, and a silent uninstall takes both away.
 add_test(NAME windows_msi COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check_windows_msi.sh
     ${CMAKE_BINARY_DIR}/ravelinta-${PROJECT_VERSION}-x64.msi)
-set_tests_properties(windows_msi PROPERTIES TIMEOUT 180 RUN_SERIAL TRUE)
+set_tests_properties(windows_msi PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
 
 # The real program under Wine in an X server, driven by real input: the same
 # test as the Linux program's, built for the build machine.
