@@ -102,6 +102,5 @@ QPlainTextEdit *makeDescription(QWidget *parent)
     // screen reader reads the line they reach.
     text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text->setAccessibleName(u"Описание на упражнението"_s);
-    text->setContextMenuPolicy(Qt::CustomContextMenu);
     return text;
 }

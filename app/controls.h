@@ -37,5 +37,5 @@ QIcon markerIcon();
 QFont designFont(int points);
 
 // The description of the exercise, read-only, with a caret for the keys and
-// a screen reader, and a context menu that its owner provides.
+// a screen reader.
 QPlainTextEdit *makeDescription(QWidget *parent);

@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/controls.h"
+#include "app/practice.h"
 #include "app/teacherview.h"
 #include "app/windowcommands.h"
 #include "dial/dialgeometry.h"
@@ -11,7 +12,7 @@
 #include "widgets/hourlist.h"
 #include "widgets/keyboardfocusframe.h"
 
-#include <QContextMenuEvent>
+#include <QAction>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -65,11 +66,8 @@ MainWindow::MainWindow(QWidget *parent)
     Timer1->setTimerType(Qt::PreciseTimer);
 
     auto *Text1 = makeDescription(this);
-    layout->addWidget(Text1, twips(120, 4560, 7095, 1815));
-    // Its own Copy and Select All, then the window's commands.
-    connect(Text1, &QWidget::customContextMenuRequested, this, [this, Text1](QPoint at) {
-        m_commands->popUpMenu(Text1->viewport()->mapToGlobal(at), Text1->createStandardContextMenu(at));
-    });
+    const QRect descriptionRect = twips(120, 4560, 7095, 1815);
+    layout->addWidget(Text1, descriptionRect);
 
     List1[Numerals] = makeList(this, u"List1(2)"_s,
                                {u"I"_s, u"II"_s, u"III"_s, u"IV"_s, u"V"_s, u"VI"_s, u"VII"_s, u"VIII"_s, u"IX"_s,
@@ -113,6 +111,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     setTabOrder(Picture1, hourList);
     setTabOrder(hourList, Text1);
+    m_practice = new Practice(*Picture1, *Text1, *layout, descriptionRect, this);
 
     Form_Load();
 
@@ -120,22 +119,20 @@ MainWindow::MainWindow(QWidget *parent)
     connect(hourList, &HourList::Click, this, [this] { List1_Click(HourRows); });
     connect(Picture1, &DialCanvas::MouseDown, this, &MainWindow::Picture1_MouseDown);
 
-    // The keys choose on the dial as a press does.
-    const auto chooseByKey = [this](qint16 hour) {
-        m_teacher->choseHour(hour);
-        startHighlight(hour);
-    };
+    // The keys choose on the dial as a press does: the arrows step from hour
+    // to hour, and Space or Enter picks the hour shown, as a practice answer.
     connect(Picture1, &DialCanvas::StepKey, this,
-            [=, this](int steps) { chooseByKey(dial::hourAfter(m_highlight.SelectedHour, steps)); });
-    connect(Picture1, &DialCanvas::AgainKey, this, [=, this] {
+            [this](int steps) { chooseHour(dial::hourAfter(m_highlight.SelectedHour, steps), false); });
+    connect(Picture1, &DialCanvas::AgainKey, this, [this] {
         if (m_highlight.SelectedHour != 0)
-            chooseByKey(m_highlight.SelectedHour);
+            chooseHour(m_highlight.SelectedHour, true);
     });
 
     m_focusFrame = new KeyboardFocusFrame(this);
     Picture1->setFocus();
 
     m_commands = new WindowCommands(*this, *layout);
+    connect(m_commands->practice(), &QAction::toggled, m_practice, &Practice::setOn);
     m_teacher = new TeacherView(*Picture1, this);
     connect(m_commands->teacherView(), &QAction::toggled, this, [this](bool shown) {
         m_teacher->setShown(shown);
@@ -154,14 +151,6 @@ bool MainWindow::focusNextPrevChild(bool next)
     const bool moved = QWidget::focusNextPrevChild(next);
     m_focusFrame->followTab();
     return moved;
-}
-
-void MainWindow::contextMenuEvent(QContextMenuEvent *event)
-{
-    // From the keyboard, the menu opens on the control the keys go to.
-    const QWidget *focus = focusWidget();
-    const bool keyboard = event->reason() == QContextMenuEvent::Keyboard && focus;
-    m_commands->popUpMenu(keyboard ? focus->mapToGlobal(focus->rect().center()) : event->globalPos());
 }
 
 void MainWindow::Form_Load()
@@ -228,8 +217,15 @@ void MainWindow::List1_Click(qint16 index)
     const int row = hourList->ListIndex();
     if (row < 0)
         return; // nothing selected: nothing chosen
-    m_teacher->choseHour(qint16(row + 1));
-    startHighlight(qint16(row + 1));
+    chooseHour(qint16(row + 1), !hourList->isStepping());
+}
+
+void MainWindow::chooseHour(qint16 hour, bool answers)
+{
+    m_teacher->choseHour(hour);
+    if (answers)
+        m_practice->chose(hour);
+    startHighlight(hour);
 }
 
 void MainWindow::Picture1_MouseDown(float x, float y)
@@ -238,6 +234,7 @@ void MainWindow::Picture1_MouseDown(float x, float y)
     const float dy = Picture1->ScaleHeight() / 2 - y; // upward for the angle
     const double degrees = dial::angle(dx, dy);
     m_teacher->chose(degrees);
+    m_practice->chose(dial::hourAt(degrees));
     startHighlight(dial::hourAt(degrees));
 }
 
@@ -269,6 +266,7 @@ void MainWindow::Timer1_Timer()
         Timer1->stop();
         Label2->setVisible(false);
         describe(0);
+        m_practice->highlightEnded();
     }
 }
 

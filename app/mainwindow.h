@@ -10,6 +10,7 @@
 class DialCanvas;
 class HourList;
 class KeyboardFocusFrame;
+class Practice;
 class QLabel;
 class QStringListModel;
 class QTimer;
@@ -27,6 +28,7 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
 
     const dial::HighlightCycle &highlight() const { return m_highlight; }
+    const Practice &practice() const { return *m_practice; }
 
     // The handlers: a list's selection changed, a press on the dial, a tick.
     void List1_Click(qint16 index);
@@ -35,7 +37,6 @@ public:
 
 protected:
     bool focusNextPrevChild(bool next) override;
-    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     // The lists, by index: the hour list's rows, and the hidden stores of
@@ -44,6 +45,9 @@ private:
 
     void Form_Load();
     void DrawDial();
+    // An hour chosen from the list or with the keys; `answers` unless the
+    // arrow keys only pass over it.
+    void chooseHour(qint16 hour, bool answers);
     void startHighlight(qint16 hour);
     QString listText(ListIndex list, qint16 hour) const;
     // The marker picture at `zoom`, on every marker.
@@ -65,6 +69,7 @@ private:
     KeyboardFocusFrame *m_focusFrame = nullptr;
     WindowCommands *m_commands = nullptr;
     TeacherView *m_teacher = nullptr;
+    Practice *m_practice = nullptr;
 
     dial::HighlightCycle m_highlight;
     qint16 m_describedHour = 0;

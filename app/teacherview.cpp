@@ -13,6 +13,7 @@ namespace {
 // Lines white and texts black on the dial's blue: 3.3:1 and 6.4:1.
 constexpr Qt::GlobalColor LineColour = Qt::white;
 constexpr Qt::GlobalColor TextColour = Qt::black;
+constexpr int FigureLayer = 0; // under practice's arrow
 constexpr qreal FigureWidth = 2;  // pixels at 100 %
 constexpr qreal EdgeWidth = 1;
 constexpr double RayLength = 480; // dial units, to near the dial's edge
@@ -94,7 +95,7 @@ void TeacherView::draw()
 {
     QList<DialCanvas::Figure> figures;
     if (!m_shown) {
-        m_dial.setFigures(figures);
+        m_dial.setFigures(FigureLayer, figures);
         return;
     }
     // The regular 12-gon: its sides join the hour points in order.
@@ -133,5 +134,5 @@ void TeacherView::draw()
         ray.addPath(arc(Centre, DirectionArc, 0, *m_degrees));
         figures << line(ray, TextColour, FigureWidth) << text(angleText(), AngleLabel);
     }
-    m_dial.setFigures(figures);
+    m_dial.setFigures(FigureLayer, figures);
 }

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QWheelEvent>
 
@@ -38,8 +39,10 @@ WindowCommands::WindowCommands(QWidget &window, DesignLayout &layout)
     // Off at every start; whoever owns the view follows its toggles.
     m_teacherView = addAction(u"Учителски изглед"_s, {QKeySequence(Qt::CTRL | Qt::Key_T)}, [] {});
     m_teacherView->setCheckable(true);
+    m_practice = addAction(u"Упражнение"_s, {QKeySequence(Qt::CTRL | Qt::Key_E)}, [] {});
+    m_practice->setCheckable(true);
     auto *close = addAction(u"Затвори"_s, {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { m_window.close(); });
-    m_menu = {m_zoomIn, m_zoomOut, m_actualSize, m_fullScreen, m_teacherView, close};
+    m_menu = {m_zoomIn, m_zoomOut, m_actualSize, m_fullScreen, m_teacherView, m_practice, close};
 
     // Keys that the menu does not list: Escape leaves full screen, and
     // Shift+F10 opens the menu as the menu key does.
@@ -58,6 +61,9 @@ WindowCommands::WindowCommands(QWidget &window, DesignLayout &layout)
     const QList<QWidget *> controls = m_window.findChildren<QWidget *>();
     for (QWidget *control : controls)
         control->installEventFilter(this);
+    const QList<QPlainTextEdit *> texts = m_window.findChildren<QPlainTextEdit *>();
+    for (QPlainTextEdit *text : texts)
+        addOwnMenu(*text);
 
     connect(&m_layout, &DesignLayout::zoomChanged, this, &WindowCommands::followZoom);
     m_style->apply(m_window);
@@ -72,6 +78,14 @@ QAction *WindowCommands::addAction(const QString &text, const QList<QKeySequence
     connect(action, &QAction::triggered, this, command);
     m_window.addAction(action);
     return action;
+}
+
+void WindowCommands::addOwnMenu(QPlainTextEdit &text)
+{
+    text.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&text, &QWidget::customContextMenuRequested, this, [this, &text](QPoint at) {
+        popUpMenu(text.viewport()->mapToGlobal(at), text.createStandardContextMenu(at));
+    });
 }
 
 void WindowCommands::popUpMenu(QPoint globalPos, QMenu *menu)
@@ -100,6 +114,13 @@ bool WindowCommands::eventFilter(QObject *watched, QEvent *event)
         }
     } else if (watched == &m_window && event->type() == QEvent::WindowStateChange) {
         updateEnabled();
+    } else if (watched == &m_window && event->type() == QEvent::ContextMenu) {
+        // From the keyboard, the menu opens on the control the keys go to.
+        const auto *request = static_cast<QContextMenuEvent *>(event);
+        const QWidget *focus = m_window.focusWidget();
+        const bool keyboard = request->reason() == QContextMenuEvent::Keyboard && focus;
+        popUpMenu(keyboard ? focus->mapToGlobal(focus->rect().center()) : request->globalPos());
+        return true;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -9,11 +9,13 @@
 class DesignLayout;
 class QAction;
 class QMenu;
+class QPlainTextEdit;
 class ZoomStyle;
 
 // The window's commands, each an action with its keys: zoom in, zoom out,
-// actual size, full screen, the teacher's view and close; and the context
-// menu that lists them.
+// actual size, full screen, the teacher's view, practice and close; and the
+// context menu that lists them, opened by a right press on the window or
+// the menu key.
 // The zoom is the window's size: a command resizes the window, and the
 // window's layout draws it at the zoom that fits. The fonts and the style's
 // sizes follow that zoom.
@@ -24,8 +26,9 @@ class WindowCommands : public QObject
 public:
     WindowCommands(QWidget &window, DesignLayout &layout);
 
-    // The teacher's view, switched on and off.
+    // The teacher's view and practice, switched on and off.
     QAction *teacherView() const { return m_teacherView; }
+    QAction *practice() const { return m_practice; }
 
     // Opens the context menu at `globalPos`: `menu`'s own entries (if any),
     // then the window's commands. The menu deletes itself when closed.
@@ -35,6 +38,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The menu of `text` is its own (Copy, Select All), then the window's commands.
+    void addOwnMenu(QPlainTextEdit &text);
     QAction *addAction(const QString &text, const QList<QKeySequence> &keys, const std::function<void()> &command);
     void zoomBy(int steps);
     void followZoom(qreal zoom);
@@ -54,4 +59,5 @@ private:
     QAction *m_fullScreen = nullptr;
     QAction *m_leaveFullScreen = nullptr;
     QAction *m_teacherView = nullptr;
+    QAction *m_practice = nullptr;
 };

@@ -48,6 +48,26 @@ def walk(node, found):
     return found
 
 
+def heard_after(env, keys, kind, until, timeout=3):
+    """The events of `kind` after xdotool types `keys`, as (role, name,
+    description, focused), up to the first that `until` accepts."""
+    heard = []
+
+    def listener(event):
+        source = event.source
+        heard.append((source.getRoleName(), source.name or "", source.description or "",
+                      source.getState().contains(pyatspi.STATE_FOCUSED)))
+
+    pyatspi.Registry.registerEventListener(listener, kind)
+    subprocess.run(["xdotool", "key"] + keys, env=env, check=True)
+    deadline = time.time() + timeout
+    while time.time() < deadline and not any(until(said) for said in heard):
+        GLib.MainContext.default().iteration(False)
+        time.sleep(0.01)
+    pyatspi.Registry.deregisterEventListener(listener, kind)
+    return heard
+
+
 def application(timeout=15):
     deadline = time.time() + timeout
     while time.time() < deadline:
@@ -96,23 +116,10 @@ def main(program):
         # itself, focused, tells of the hour it shows.
         window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(app.pid)],
                                 env=env, capture_output=True, text=True).stdout.split()[0]
-        told = []
-
-        def description_changed(event):
-            source = event.source
-            told.append((source.name, source.description,
-                         source.getState().contains(pyatspi.STATE_FOCUSED)))
-
-        pyatspi.Registry.registerEventListener(description_changed, "object:property-change:accessible-description")
         subprocess.run(["xdotool", "windowfocus", "--sync", window], env=env, check=True)
         time.sleep(0.5)  # the program learns that someone listens
-        subprocess.run(["xdotool", "key", "Right"], env=env, check=True)
-        deadline = time.time() + 3
-        while time.time() < deadline and not told:
-            GLib.MainContext.default().iteration(False)
-            time.sleep(0.01)
-        pyatspi.Registry.deregisterEventListener(description_changed, "object:property-change:accessible-description")
-        check(told and told[0] == ("Циферблат", "Показан е час 1 (I)", True),
+        told = heard_after(env, ["Right"], "object:property-change:accessible-description", lambda said: True)
+        check(told and told[0][1:] == ("Циферблат", "Показан е час 1 (I)", True),
               "after Right on the dial, the screen reader was told %r" % told[:1])
         time.sleep(1.5)
 
@@ -144,6 +151,15 @@ def main(program):
         time.sleep(1.5)
         after = walk(root, [])
         check(not any(e["name"] == MARKER and e["showing"] for e in after), "a marker still shows after 1.3 s")
+
+        # Practice: a label tells the task as it appears, then the feedback
+        # and the score when Enter answers with the hour shown (3).
+        task = r"^(Посочете \d+ часа\.|Колко часа показва стрелката\?)\n"
+        for keys, expected in ((["ctrl+e"], task + "Верни отговори: 0 от 0$"),
+                               (["Return"], task + r"(Вярно!|Не е вярно: избрахте 3 часа, .*)\nВерни отговори: [01] от 1$")):
+            told = heard_after(env, keys, "object:property-change:accessible-name",
+                               lambda said: said[0] == "label" and re.search(expected, said[1]))
+            check(told and re.search(expected, told[-1][1]), "after %s, the screen reader was told %r" % (keys, told))
     finally:
         app.kill()
         xvfb.kill()

@@ -5,6 +5,7 @@
 #include "dial/dialgeometry.h"
 #include "dial/highlightcycle.h"
 #include "dial/numbertext.h"
+#include "dial/practiceround.h"
 #include "dial/teacherview.h"
 #include "dial/zoom.h"
 #include "testsupport.h"
@@ -40,6 +41,8 @@ private slots:
     void roundTrip();
     void rejectsText_data();
     void rejectsText();
+    void practiceRound();
+    void practiceTasksOverManySeeds();
 };
 
 namespace {
@@ -345,6 +348,70 @@ void TestDial::rejectsText()
     QFETCH(QLocale, locale);
     QFETCH(bool, number);
     QCOMPARE(dial::textToSingle(text, locale).has_value(), number);
+}
+
+void TestDial::practiceRound()
+{
+    using Phase = dial::PracticeRound::Phase;
+    // The round that seed 2026 plays: ask for 4, 11 and 7, then four
+    // arrows, 6, an arrow and 11; answered wrongly once of each kind.
+    const qint16 sought[] = {4, 11, 7, 8, 2, 5, 8, 6, 4, 11};
+    const qint16 answers[] = {5, 11, 7, 9, 2, 5, 8, 6, 4, 12};
+    const bool arrows[] = {false, false, false, true, true, true, true, false, true, false};
+    dial::PracticeRound round(2026);
+    for (int i = 0; i < dial::PracticeRound::TaskCount; ++i) {
+        QCOMPARE(round.phase(), Phase::Asking);
+        QCOMPARE(round.taskText(), arrows[i] ? u"Колко часа показва стрелката?"_s : u"Посочете %1 часа."_s.arg(sought[i]));
+        QCOMPARE(round.task().hour, sought[i]);
+        QVERIFY(round.choose(answers[i]));
+        QVERIFY(!round.choose(sought[i])); // while the feedback shows: nothing
+        if (i == 0)
+            QCOMPARE(round.feedbackText(), u"Не е вярно: избрахте 5 часа, а търсеният е 4 часа."_s);
+        if (i == 3)
+            QCOMPARE(round.feedbackText(), u"Не е вярно: избрахте 9 часа, а стрелката показва 8 часа."_s);
+        if (i == 4)
+            QCOMPARE(round.feedbackText(), u"Вярно!"_s);
+        round.next();
+    }
+    QCOMPARE(round.scoreText(), u"Верни отговори: 7 от 10"_s);
+    QCOMPARE(round.endText(), u"Край на кръга: 7 от 10 верни. Изберете час, за да започнете нов кръг."_s);
+    round.next(); // nothing to go on to
+    QCOMPARE(round.phase(), Phase::Finished);
+
+    // A choice starts the next round, which it does not answer.
+    QVERIFY(!round.choose(3));
+    QCOMPARE(round.phase(), Phase::Asking);
+    QCOMPARE(round.scoreText(), u"Верни отговори: 0 от 0"_s);
+}
+
+void TestDial::practiceTasksOverManySeeds()
+{
+    // Two rounds for each of many seeds: five tasks of each kind, never the
+    // same hour twice in a row, each arrow inside its hour's sector (15
+    // degrees either side of the hour's direction) and 5 degrees from its edges.
+    for (quint32 seed = 0; seed < 500; ++seed) {
+        dial::PracticeRound round(seed);
+        qint16 previous = 0;
+        for (int task = 0, arrows = 0; task < 2 * dial::PracticeRound::TaskCount; ++task) {
+            const dial::PracticeRound::Task asked = round.task();
+            QVERIFY2(asked.hour != previous, qPrintable(u"seed %1, task %2"_s.arg(seed).arg(task)));
+            previous = asked.hour;
+            if (asked.kind == dial::PracticeRound::Kind::ReadArrow) {
+                const double intoSector = std::fmod(asked.arrowDegrees + 15, 30);
+                QVERIFY2(asked.arrowDegrees >= 0 && asked.arrowDegrees < 360 && intoSector >= 5 && intoSector <= 25,
+                         qPrintable(u"seed %1: arrow at %2"_s.arg(seed).arg(asked.arrowDegrees)));
+                QCOMPARE(dial::hourAt(asked.arrowDegrees), asked.hour);
+                ++arrows;
+            }
+            round.choose(asked.hour);
+            round.next();
+            if (round.phase() == dial::PracticeRound::Phase::Finished) {
+                QCOMPARE(arrows, dial::PracticeRound::TaskCount / 2);
+                arrows = 0;
+                round.choose(1); // the next round
+            }
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestDial)

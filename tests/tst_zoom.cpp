@@ -235,7 +235,8 @@ void TestZoom::commandsInTheContextMenu()
     }
     menu->close();
     const QStringList commands = {u"Увеличи Ctrl++"_s, u"Намали Ctrl+-"_s, u"Нормален размер Ctrl+0"_s,
-                                  u"Цял екран F11"_s, u"Учителски изглед Ctrl+T"_s, u"Затвори Ctrl+Q"_s};
+                                  u"Цял екран F11"_s, u"Учителски изглед Ctrl+T"_s, u"Упражнение Ctrl+E"_s,
+                                  u"Затвори Ctrl+Q"_s};
     QCOMPARE(entries.mid(ownEntries), commands);
     QCOMPARE(window.highlight().SelectedHour, qint16(0)); // nothing chosen on the way
 }
@@ -261,12 +262,13 @@ void TestZoom::commandsEnabledWhereTheyAct()
         return names;
     };
     const QString in = u"Увеличи"_s, out = u"Намали"_s, actual = u"Нормален размер"_s, full = u"Цял екран"_s,
-                  teacher = u"Учителски изглед"_s, close = u"Затвори"_s;
-    QCOMPARE(enabled(), (QStringList{in, full, teacher, close})); // 100 %
+                  teacher = u"Учителски изглед"_s, practice = u"Упражнение"_s,
+                  close = u"Затвори"_s;
+    QCOMPARE(enabled(), (QStringList{in, full, teacher, practice, close})); // 100 %
     zoomIn(1);
-    QTRY_COMPARE(enabled(), (QStringList{in, out, actual, full, teacher, close}));
+    QTRY_COMPARE(enabled(), (QStringList{in, out, actual, full, teacher, practice, close}));
     zoomIn(8); // 300 %, the largest that fits
-    QTRY_COMPARE(enabled(), (QStringList{out, actual, full, teacher, close}));
+    QTRY_COMPARE(enabled(), (QStringList{out, actual, full, teacher, practice, close}));
 
     // Full screen from the menu, and out again by unchecking it.
     QAction *fullScreen = *std::find_if(window.actions().cbegin(), window.actions().cend(),
@@ -274,7 +276,7 @@ void TestZoom::commandsEnabledWhereTheyAct()
     fullScreen->trigger();
     QTRY_VERIFY(window.isFullScreen());
     QTRY_VERIFY(fullScreen->isChecked());
-    QCOMPARE(enabled(), (QStringList{full, teacher, close}));
+    QCOMPARE(enabled(), (QStringList{full, teacher, practice, close}));
     fullScreen->trigger();
     QTRY_VERIFY(!window.isFullScreen());
     QVERIFY(!fullScreen->isChecked());

@@ -75,9 +75,12 @@ void DialCanvas::PSet(float x, float y)
     update(QRectF(centre - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach)).toAlignedRect());
 }
 
-void DialCanvas::setFigures(const QList<Figure> &figures)
+void DialCanvas::setFigures(int layer, const QList<Figure> &figures)
 {
-    m_figures = figures;
+    if (figures.isEmpty())
+        m_figures.remove(layer);
+    else
+        m_figures.insert(layer, figures);
     m_figuresPicture = QPixmap();
     update();
 }
@@ -97,12 +100,15 @@ QPixmap DialCanvas::figuresPicture()
     painter.setClipRect(inner());
     painter.setFont(font());
     const QTransform toPixels = transform();
-    for (const Figure &figure : std::as_const(m_figures)) {
-        painter.setPen(QPen(figure.colour, figure.width * zoom(), figure.style, Qt::FlatCap, Qt::MiterJoin));
-        if (figure.text.isEmpty())
-            painter.drawPath(toPixels.map(figure.path));
-        else
-            painter.drawText(QRectF(toPixels.map(figure.at), QSizeF(size())), Qt::AlignLeft | Qt::AlignTop, figure.text);
+    for (const QList<Figure> &layer : std::as_const(m_figures)) {
+        for (const Figure &figure : layer) {
+            painter.setPen(QPen(figure.colour, figure.width * zoom(), figure.style, Qt::FlatCap, Qt::MiterJoin));
+            if (figure.text.isEmpty())
+                painter.drawPath(toPixels.map(figure.path));
+            else
+                painter.drawText(QRectF(toPixels.map(figure.at), QSizeF(size())), Qt::AlignLeft | Qt::AlignTop,
+                                 figure.text);
+        }
     }
     return m_figuresPicture;
 }

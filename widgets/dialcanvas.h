@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QMap>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPointF>
@@ -50,6 +51,8 @@ public:
     // A drawing over the dial, under its dots and what lies on it, that
     // takes no press: a path in user units drawn with a pen `width` pixels
     // wide at the design size, or a text with its top-left corner at `at`.
+    // Figures come in layers, each set on its own and drawn in the order of
+    // their numbers, so that two owners can draw on one dial.
     struct Figure
     {
         QPainterPath path;
@@ -59,7 +62,7 @@ public:
         QString text;
         QPointF at;
     };
-    void setFigures(const QList<Figure> &figures);
+    void setFigures(int layer, const QList<Figure> &figures);
 
     // User units to the canvas's pixels.
     QTransform transform() const;
@@ -114,7 +117,7 @@ private:
     QSizeF m_scale;
     int m_drawWidth = 1;
     QList<Dot> m_dots;
-    QList<Figure> m_figures;
+    QMap<int, QList<Figure>> m_figures;
     QPixmap m_figuresPicture; // the figures at the canvas's present size
     QList<Child> m_children;
 };

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 
 HourList::HourList(QWidget *parent)
     : QListView(parent)
@@ -73,6 +74,7 @@ void HourList::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
+    const QScopedValueRollback stepping(m_stepping, true);
     QListView::keyPressEvent(event);
 }
 

@@ -20,6 +20,9 @@ public:
 
     // The selected row counted from 0, or -1 when none is selected.
     int ListIndex() const;
+    // True while a key other than Space or Enter moves the choice: the
+    // Click it raises passes over a row rather than picks it out.
+    bool isStepping() const { return m_stepping; }
 
 signals:
     void Click();
@@ -34,4 +37,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    bool m_stepping = false;
 };

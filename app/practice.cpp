@@ -1,0 +1,139 @@
+#include "app/practice.h"
+
+#include "app/controls.h"
+#include "dial/dialgeometry.h"
+#include "widgets/designlayout.h"
+#include "widgets/dialcanvas.h"
+
+#include <QLabel>
+#include <QtMath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Type to be read from the back of a classroom: four lines fill the
+// description's place.
+constexpr qreal TextPoints = 16;
+constexpr quint32 TextGround = 0x00FFFFFF; // white, 0x00BBGGRR
+constexpr int TextMargin = 4;              // pixels at 100 %
+
+// Black on the dial's blue (6.4:1), over the teacher's view's lines.
+constexpr Qt::GlobalColor FigureColour = Qt::black;
+constexpr int FigureLayer = 1;
+constexpr qreal ArrowWidth = 4; // pixels at 100 %
+constexpr qreal RingWidth = 3;
+constexpr double ArrowLength = 330; // dial units: well inside the circle of hours
+constexpr double HeadLength = 45;
+constexpr double HeadSpread = 25; // degrees either side of the shaft
+constexpr double RingRadius = 45;
+
+const QPointF Centre(dial::Scale / 2, dial::Scale / 2);
+
+// The point `length` units from `from` at `degrees` counterclockwise from 3
+// o'clock (y grows downward on the dial).
+QPointF towards(QPointF from, double degrees, double length)
+{
+    const double radians = qDegreesToRadians(degrees);
+    return from + QPointF(length * std::cos(radians), -length * std::sin(radians));
+}
+
+// A new round's seed: RAVELINTA_PRACTICE_SEED, where it is set, plays the
+// same rounds every time (a class practising together, a screenshot).
+quint32 roundSeed()
+{
+    bool given = false;
+    const uint seed = qEnvironmentVariableIntValue("RAVELINTA_PRACTICE_SEED", &given);
+    return given ? seed : QRandomGenerator::global()->generate();
+}
+
+} // namespace
+
+Practice::Practice(DialCanvas &dial, QWidget &description, DesignLayout &layout, QRect place, QObject *parent)
+    : QObject(parent)
+    , m_dial(dial)
+    , m_description(description)
+    , m_layout(layout)
+    , m_place(place)
+{
+    connect(&layout, &DesignLayout::zoomChanged, this, &Practice::setZoom);
+}
+
+void Practice::setOn(bool on)
+{
+    m_on = on;
+    // Until practice is first switched on, the window has no trace of it.
+    if (on && !m_panel) {
+        m_panel = makeLabel(m_description.parentWidget(), u"Practice"_s, QString(), TextGround);
+        m_panel->setWordWrap(true);
+        m_panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        m_layout.addWidget(m_panel, m_place);
+        setZoom(m_layout.zoom());
+    }
+    if (on)
+        m_round = dial::PracticeRound(roundSeed());
+    m_description.setVisible(!on);
+    if (m_panel)
+        m_panel->setVisible(on);
+    show();
+}
+
+void Practice::chose(qint16 hour)
+{
+    if (m_on && (m_round.choose(hour) || m_round.phase() == dial::PracticeRound::Phase::Asking))
+        show();
+}
+
+void Practice::highlightEnded()
+{
+    if (m_on && m_round.phase() == dial::PracticeRound::Phase::Answered) {
+        m_round.next();
+        show();
+    }
+}
+
+void Practice::setZoom(qreal zoom)
+{
+    if (!m_panel)
+        return;
+    QFont font = designFont(int(TextPoints));
+    font.setPointSizeF(TextPoints * zoom);
+    m_panel->setFont(font);
+    m_panel->setMargin(qRound(TextMargin * zoom));
+}
+
+void Practice::show()
+{
+    QList<DialCanvas::Figure> figures;
+    if (!m_on) {
+        m_dial.setFigures(FigureLayer, figures);
+        return;
+    }
+    using Phase = dial::PracticeRound::Phase;
+    const dial::PracticeRound::Task &task = m_round.task();
+    if (m_round.phase() == Phase::Finished) {
+        m_panel->setText(m_round.endText());
+    } else {
+        QStringList lines{m_round.taskText()};
+        if (m_round.phase() == Phase::Answered)
+            lines << m_round.feedbackText();
+        lines << m_round.scoreText();
+        m_panel->setText(lines.join(u'\n'));
+
+        if (task.kind == dial::PracticeRound::Kind::ReadArrow) {
+            const QPointF tip = towards(Centre, task.arrowDegrees, ArrowLength);
+            QPainterPath arrow(Centre);
+            arrow.lineTo(tip);
+            arrow.moveTo(towards(tip, task.arrowDegrees + 180 - HeadSpread, HeadLength));
+            arrow.lineTo(tip);
+            arrow.lineTo(towards(tip, task.arrowDegrees + 180 + HeadSpread, HeadLength));
+            figures << DialCanvas::Figure{arrow, FigureColour, ArrowWidth, Qt::SolidLine, {}, {}};
+        }
+        if (m_round.phase() == Phase::Answered) {
+            QPainterPath ring;
+            ring.addEllipse(dial::hourPoint(task.hour, Centre), RingRadius, RingRadius);
+            figures << DialCanvas::Figure{ring, FigureColour, RingWidth, Qt::SolidLine, {}, {}};
+        }
+    }
+    m_dial.setFigures(FigureLayer, figures);
+}

@@ -1,0 +1,117 @@
+// Practice through the window: on, the practice text takes the
+// description's place and the pupil answers with a press, a list row or
+// the keys; off again, the window is as it was.
+
+#include "app/mainwindow.h"
+#include "app/practice.h"
+#include "testsupport.h"
+#include "widgets/hourlist.h"
+
+#include <QLabel>
+#include <QtMath>
+
+using namespace Qt::StringLiterals;
+
+class TestPractice : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void pupilAnswersByPressListAndKeys();
+    void offAgainTheWindowIsAsBefore();
+
+private:
+    const dial::PracticeRound &round() const { return m_window->practice().round(); }
+    QLabel &panel() const { return *control<QLabel>(*m_window, u"Practice"_s); }
+    void togglePractice() { QTest::keyClick(m_window.get(), Qt::Key_E, Qt::ControlModifier); }
+    // Black, or nearly so where a line's edge is smoothed.
+    bool blackAt(QPointF units) const
+    {
+        const QImage dial = m_window->grab(QRect(DialOrigin, QSize(DialPixels, DialPixels))).toImage();
+        return qGray(dial.pixel(dialPixels(units).toPoint())) < 40;
+    }
+    void endHighlight()
+    {
+        for (int tick = 0; tick < 13; ++tick)
+            m_window->Timer1_Timer();
+    }
+
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void TestPractice::init()
+{
+    m_window = std::make_unique<MainWindow>();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void TestPractice::cleanup()
+{
+    m_window.reset();
+}
+
+void TestPractice::pupilAnswersByPressListAndKeys()
+{
+    using Kind = dial::PracticeRound::Kind;
+    togglePractice();
+    QVERIFY(panel().isVisible() && !control(*m_window, u"Text1"_s)->isVisible());
+    auto *hours = control<HourList>(*m_window, u"List1(1)"_s);
+    bool pressed = false, listed = false, keyed = false;
+    while (!(pressed && listed && keyed) && round().taskNumber() < dial::PracticeRound::TaskCount) {
+        QCOMPARE(panel().text().section(u'\n', 0, 0), round().taskText());
+        const int answers = round().answers();
+        const qint16 sought = round().task().hour;
+        const QPointF soughtPoint = HourPoints[sought - 1];
+        if (round().task().kind == Kind::PointAt && !pressed) {
+            // A press on the sought hour's point: right.
+            QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, DialOrigin + dialPixels(soughtPoint).toPoint());
+            QCOMPARE(round().feedbackText(), u"Вярно!"_s);
+            pressed = true;
+        } else if (round().task().kind == Kind::ReadArrow && !listed) {
+            // The arrow's shaft halfway out; a list row answers.
+            const double radians = qDegreesToRadians(round().task().arrowDegrees);
+            QVERIFY(blackAt(QPointF(500 + 150 * std::cos(radians), 500 - 150 * std::sin(radians))));
+            const QModelIndex next = hours->model()->index(sought % 12, 0);
+            QTest::mouseClick(hours->viewport(), Qt::LeftButton, {}, hours->visualRect(next).center());
+            QCOMPARE(round().answer(), std::optional<qint16>(next.row() + 1));
+            listed = true;
+        } else {
+            // The arrow keys pass over hours; Enter answers with the one shown.
+            control(*m_window, u"Picture1"_s)->setFocus();
+            QTest::keyClick(m_window->focusWidget(), Qt::Key_Right);
+            QCOMPARE(round().answers(), answers);
+            QTest::keyClick(m_window->focusWidget(), Qt::Key_Return);
+            keyed = true;
+        }
+        QCOMPARE(round().answers(), answers + 1);
+        QCOMPARE(panel().text().section(u'\n', 1, 1), round().feedbackText());
+        // The sought hour's point is ringed until the next task.
+        const QPointF onRing = soughtPoint + QPointF(0, 45);
+        QVERIFY(blackAt(onRing));
+        endHighlight();
+        QCOMPARE(round().phase(), dial::PracticeRound::Phase::Asking);
+        QVERIFY(!blackAt(onRing));
+    }
+    QVERIFY(pressed && listed && keyed);
+
+    // The longest text there can be fits the description's place.
+    panel().setText(u"Колко часа показва стрелката?\nНе е вярно: избрахте 12 часа, а стрелката показва 11 часа.\n"
+                    "Верни отговори: 10 от 10"_s);
+    QCOMPARE_LE(panel().heightForWidth(panel().width()), panel().height());
+}
+
+void TestPractice::offAgainTheWindowIsAsBefore()
+{
+    const QImage before = m_window->grab().toImage();
+    togglePractice();
+    m_window->Picture1_MouseDown(700, 500);
+    togglePractice();
+    endHighlight();
+    QCOMPARE(m_window->grab().toImage(), before);
+}
+
+QTEST_MAIN(TestPractice)
+#include "tst_practice.moc"
