@@ -1,6 +1,8 @@
 #include "app/applicationsetup.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -14,6 +16,11 @@ void setUpApplication(QApplication &app)
     QCoreApplication::setOrganizationDomain(u"ravelinta.org"_s);
     QGuiApplication::setDesktopFileName(QStringLiteral(RAVELINTA_APP_ID));
     loadQtTranslations(app);
+    // Fonts built into the program, where it can reach none of the
+    // system's (the web page): Liberation Serif for Times New Roman.
+    const QDir typefaces(u":/typefaces"_s);
+    for (const QString &file : typefaces.entryList(QDir::Files))
+        QFontDatabase::addApplicationFont(typefaces.filePath(file));
 }
 
 bool loadQtTranslations(QApplication &app)

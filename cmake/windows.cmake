@@ -3,12 +3,6 @@
 # manifest, and Qt's own texts in Bulgarian built in. From it, the portable
 # zip and the MSI installer (target windows_dist).
 
-# Qt's texts in Bulgarian, from the build machine's qt6-translations-l10n.
-set(RAVELINTA_QT_BG_QM /usr/share/qt6/translations/qtbase_bg.qm CACHE FILEPATH
-    "Qt's own Bulgarian texts, built into the Windows program")
-set_source_files_properties(${RAVELINTA_QT_BG_QM} PROPERTIES QT_RESOURCE_ALIAS qtbase_bg.qm)
-qt_add_resources(ravelinta_window ravelinta_translations PREFIX /translations FILES ${RAVELINTA_QT_BG_QM})
-
 # The portable zip: the program, the licence and a short read-me in each language.
 set(RAVELINTA_DIST_NAME ravelinta-${PROJECT_VERSION})
 set(stage ${CMAKE_BINARY_DIR}/stage/${RAVELINTA_DIST_NAME})

@@ -1,0 +1,28 @@
+# The web page: the program built for WebAssembly, Liberation Serif built in
+# (a page reaches no fonts of the system), and the page that loads it. The
+# folder site/ holds all a web server needs: ravelinta.html, Qt's loader
+# qtloader.js, ravelinta.js, ravelinta.wasm and the icon.
+
+set(RAVELINTA_SERIF /usr/share/fonts/truetype/liberation/LiberationSerif-Regular.ttf CACHE FILEPATH
+    "Liberation Serif, the metric twin of Times New Roman, built into the web page")
+set_source_files_properties(${RAVELINTA_SERIF} PROPERTIES QT_RESOURCE_ALIAS LiberationSerif-Regular.ttf)
+qt_add_resources(ravelinta_window ravelinta_fonts PREFIX /typefaces FILES ${RAVELINTA_SERIF})
+
+# Qt's own fonts for the web (DejaVu Sans, DejaVu Sans Mono, Bitstream Vera
+# Sans: half a megabyte of the download) are left out: every text of the
+# program is in Liberation Serif.
+set_property(TARGET Qt6::QWasmIntegrationPlugin_resources_1 PROPERTY IMPORTED_OBJECTS_RELEASE "")
+
+# Small: optimised for size, and wasm-opt (binaryen) run on the result.
+target_compile_options(ravelinta_dial PUBLIC -Os)
+target_link_options(ravelinta PRIVATE -Oz)
+
+set(RAVELINTA_SITE ${CMAKE_BINARY_DIR}/site)
+# The page's title is the window's (the page's test compares the two).
+set(RAVELINTA_WINDOW_TITLE "ravelinta.org Позиция:  правилен N-ъгълник")
+configure_file(platforms/web/ravelinta.html.in ${RAVELINTA_SITE}/ravelinta.html @ONLY)
+configure_file(resources/hamburger-64.png ${RAVELINTA_SITE}/ravelinta.png COPYONLY)
+add_custom_command(TARGET ravelinta POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE_DIR:ravelinta>/ravelinta.js
+            $<TARGET_FILE_DIR:ravelinta>/ravelinta.wasm $<TARGET_FILE_DIR:ravelinta>/qtloader.js ${RAVELINTA_SITE}
+    VERBATIM)
