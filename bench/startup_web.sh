@@ -22,7 +22,7 @@ dial_shown() {
     start=$(date +%s%N)
     "$@" >/dev/null 2>&1 &
     pid=$!
-    until import -window root -crop 1x1+30+60 txt:- 2>/dev/null | grep -q '#8080FF'; do sleep 0.02; done
+    until import -window root -crop 1x1+30+60 txt:- 2>/dev/null | grep -q 'srgb(128,128,255)'; do sleep 0.02; done
     end=$(date +%s%N)
     kill "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null || true
