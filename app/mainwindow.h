@@ -29,6 +29,7 @@ public:
 
     const dial::HighlightCycle &highlight() const { return m_highlight; }
     const Practice &practice() const { return *m_practice; }
+    WindowCommands &commands() const { return *m_commands; }
 
     // The handlers: a list's selection changed, a press on the dial, a tick.
     void List1_Click(qint16 index);

@@ -88,6 +88,13 @@ void WindowCommands::addOwnMenu(QPlainTextEdit &text)
     });
 }
 
+void WindowCommands::keepFullScreen()
+{
+    m_keepFullScreen = true;
+    m_fullScreen->setVisible(false);
+    updateEnabled();
+}
+
 void WindowCommands::popUpMenu(QPoint globalPos, QMenu *menu)
 {
     if (menu)
@@ -166,5 +173,6 @@ void WindowCommands::updateEnabled()
     m_actualSize->setEnabled(normal && zoom != dial::ZoomSteps.front());
     const bool fullScreen = m_window.windowState() & Qt::WindowFullScreen;
     m_fullScreen->setChecked(fullScreen);
-    m_leaveFullScreen->setEnabled(fullScreen);
+    m_fullScreen->setEnabled(!m_keepFullScreen);
+    m_leaveFullScreen->setEnabled(fullScreen && !m_keepFullScreen);
 }

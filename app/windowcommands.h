@@ -29,6 +29,9 @@ public:
     // The teacher's view and practice, switched on and off.
     QAction *teacherView() const { return m_teacherView; }
     QAction *practice() const { return m_practice; }
+    // The window stays full screen (in a web page, which is its screen):
+    // the commands that would leave it are gone.
+    void keepFullScreen();
 
     // Opens the context menu at `globalPos`: `menu`'s own entries (if any),
     // then the window's commands. The menu deletes itself when closed.
@@ -60,4 +63,5 @@ private:
     QAction *m_leaveFullScreen = nullptr;
     QAction *m_teacherView = nullptr;
     QAction *m_practice = nullptr;
+    bool m_keepFullScreen = false;
 };

@@ -3,6 +3,7 @@
 // step that fits.
 
 #include "app/mainwindow.h"
+#include "app/windowcommands.h"
 #include "testsupport.h"
 #include "widgets/hourlist.h"
 
@@ -30,6 +31,7 @@ private slots:
     void commandsInTheContextMenu();
     void rightPressOnTheDialOpensNoMenu();
     void commandsEnabledWhereTheyAct();
+    void fullScreenKeptWhereTheWindowIsTheScreen();
 
 private:
     void zoomIn(int steps)
@@ -280,6 +282,20 @@ void TestZoom::commandsEnabledWhereTheyAct()
     fullScreen->trigger();
     QTRY_VERIFY(!window.isFullScreen());
     QVERIFY(!fullScreen->isChecked());
+}
+
+void TestZoom::fullScreenKeptWhereTheWindowIsTheScreen()
+{
+    // As in a web page: Escape, F11 and the menu cannot leave full screen.
+    MainWindow &window = *m_window;
+    window.setWindowState(Qt::WindowFullScreen);
+    window.commands().keepFullScreen();
+    QTRY_VERIFY(window.isFullScreen());
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QTest::keyClick(&window, Qt::Key_F11);
+    QVERIFY(window.isFullScreen());
+    for (const QAction *action : window.actions())
+        QVERIFY2(!action->isVisible() || action->text() != u"Цял екран", "full screen is in the menu");
 }
 
 QTEST_MAIN(TestZoom)
