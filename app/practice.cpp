@@ -6,9 +6,10 @@
 #include "widgets/dialcanvas.h"
 
 #include <QLabel>
-#include <QtMath>
 
 using namespace Qt::StringLiterals;
+using dial::Centre;
+using dial::towards;
 
 namespace {
 
@@ -28,15 +29,6 @@ constexpr double HeadLength = 45;
 constexpr double HeadSpread = 25; // degrees either side of the shaft
 constexpr double RingRadius = 45;
 
-const QPointF Centre(dial::Scale / 2, dial::Scale / 2);
-
-// The point `length` units from `from` at `degrees` counterclockwise from 3
-// o'clock (y grows downward on the dial).
-QPointF towards(QPointF from, double degrees, double length)
-{
-    const double radians = qDegreesToRadians(degrees);
-    return from + QPointF(length * std::cos(radians), -length * std::sin(radians));
-}
 
 // A new round's seed: RAVELINTA_PRACTICE_SEED, where it is set, plays the
 // same rounds every time (a class practising together, a screenshot).

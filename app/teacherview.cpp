@@ -7,6 +7,8 @@
 #include <QtMath>
 
 using namespace Qt::StringLiterals;
+using dial::Centre;
+using dial::towards;
 
 namespace {
 
@@ -24,15 +26,6 @@ const QPointF CentralLabel(545, 300); // between the rays to 12 and 1
 const QPointF InteriorLabel(350, 150); // beside hour 12's corner, inside
 const QPointF AngleLabel(20, 20);      // the dial's top-left corner
 
-const QPointF Centre(dial::Scale / 2, dial::Scale / 2);
-
-// The point `length` units from `from` at `degrees` counterclockwise from 3
-// o'clock (y grows downward on the dial).
-QPointF towards(QPointF from, double degrees, double length)
-{
-    const double radians = qDegreesToRadians(degrees);
-    return from + QPointF(length * std::cos(radians), -length * std::sin(radians));
-}
 
 QPainterPath arc(QPointF centre, double radius, double from, double sweep)
 {

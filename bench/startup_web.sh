@@ -8,12 +8,9 @@
 set -euo pipefail
 linux=$1 page=$2 runs=${3:-5}
 here=$(cd "$(dirname "$0")" && pwd)
-display=$(mktemp)
-Xvfb -displayfd 3 -screen 0 489x431x24 -dpi 96 -nolisten tcp 3>"$display" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -f "$display"' EXIT
-for _ in $(seq 50); do [ -s "$display" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$display")
+# shellcheck source=bench/own-display.sh
+source "$here/own-display.sh"
+own_display 489x431
 
 # Milliseconds from the start to the dial's blue inside its border, at
 # (30, 60) of the screen, where the window fills it or stands at its corner.

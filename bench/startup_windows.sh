@@ -8,12 +8,10 @@
 set -euo pipefail
 linux=$1 windows=$2 runs=${3:-5}
 here=$(cd "$(dirname "$0")" && pwd)
-display=$(mktemp)
-Xvfb -displayfd 3 -screen 0 640x480x24 -dpi 96 -nolisten tcp 3>"$display" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; /usr/lib/wine/wineserver -k 2>/dev/null; rm -f "$display"' EXIT
-for _ in $(seq 50); do [ -s "$display" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$display")
+# shellcheck source=bench/own-display.sh
+source "$here/own-display.sh"
+stop_also='/usr/lib/wine/wineserver -k'
+own_display 640x480
 
 # Milliseconds from exec to the window shown.
 shown() {

@@ -1,5 +1,7 @@
 #include "dial/dialgeometry.h"
 
+#include <QtMath>
+
 #include <cmath>
 
 namespace dial {
@@ -62,6 +64,12 @@ qint16 hourAt(double degrees)
             hour = counterclockwise[k];
     }
     return hour;
+}
+
+QPointF towards(QPointF from, double degrees, double length)
+{
+    const double radians = qDegreesToRadians(degrees);
+    return from + QPointF(length * std::cos(radians), -length * std::sin(radians));
 }
 
 qint16 hourAfter(qint16 hour, int steps)

@@ -28,6 +28,14 @@ double startAngle();
 // precision; y grows downward, so 12 is above the centre and 3 to its right.
 QPointF hourPoint(int hour, QPointF centre);
 
+// The dial's centre, in dial units.
+inline constexpr QPointF Centre{Scale / 2, Scale / 2};
+
+// The point `length` units from `from` in the direction `degrees`,
+// counterclockwise from 3 o'clock (y grows downward on the dial): how the
+// figures drawn on the dial reach out.
+QPointF towards(QPointF from, double degrees, double length);
+
 // The direction of (dx, dy) in degrees, counterclockwise from 3 o'clock,
 // 0 <= a < 360, with y pointing up. The centre itself (0, 0) counts as 0.
 // The quotient dy / dx is taken in single precision and the arctangent in
