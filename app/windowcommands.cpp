@@ -12,6 +12,8 @@
 #include <QScreen>
 #include <QWheelEvent>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -106,6 +108,16 @@ void WindowCommands::popUpMenu(QPoint globalPos, QMenu *menu)
     menu->setFont(m_window.font());
     m_style->apply(*menu);
     menu->popup(globalPos);
+    if (m_menuFromKeyboard) {
+        // Opened from the keyboard, as menus are elsewhere: on its first
+        // command, which a screen reader then says at once.
+        const QList<QAction *> entries = menu->actions();
+        const auto first = std::find_if(entries.begin(), entries.end(), [](const QAction *entry) {
+            return entry->isEnabled() && entry->isVisible() && !entry->isSeparator();
+        });
+        if (first != entries.end())
+            menu->setActiveAction(*first);
+    }
 }
 
 bool WindowCommands::eventFilter(QObject *watched, QEvent *event)
@@ -121,9 +133,14 @@ bool WindowCommands::eventFilter(QObject *watched, QEvent *event)
         }
     } else if (watched == &m_window && event->type() == QEvent::WindowStateChange) {
         updateEnabled();
-    } else if (watched == &m_window && event->type() == QEvent::ContextMenu) {
-        // From the keyboard, the menu opens on the control the keys go to.
+    } else if (event->type() == QEvent::ContextMenu) {
+        // Asked for by a control (the description has its own menu) or,
+        // where no control takes it, by the window.
         const auto *request = static_cast<QContextMenuEvent *>(event);
+        m_menuFromKeyboard = request->reason() == QContextMenuEvent::Keyboard;
+        if (watched != &m_window)
+            return false;
+        // From the keyboard, the menu opens on the control the keys go to.
         const QWidget *focus = m_window.focusWidget();
         const bool keyboard = request->reason() == QContextMenuEvent::Keyboard && focus;
         popUpMenu(keyboard ? focus->mapToGlobal(focus->rect().center()) : request->globalPos());

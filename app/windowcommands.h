@@ -64,4 +64,5 @@ private:
     QAction *m_teacherView = nullptr;
     QAction *m_practice = nullptr;
     bool m_keepFullScreen = false;
+    bool m_menuFromKeyboard = false; // the last menu asked for came from the keyboard
 };

@@ -46,4 +46,16 @@ std::optional<float> textToSingle(const QString &text, const QLocale &locale)
     return float(value);
 }
 
+QString hourWords(int hour)
+{
+    // Bulgarian counts one hour in the singular, every other in the counting form.
+    return hour == 1 ? u"1 час"_s : u"%1 часа"_s.arg(hour);
+}
+
+QString wholeDegreesText(double degrees)
+{
+    constexpr int FullTurn = 360;
+    return u"%1°"_s.arg(qRound(degrees) % FullTurn); // 359.6° is 0°, as it points
+}
+
 } // namespace dial

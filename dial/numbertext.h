@@ -20,4 +20,11 @@ QString numberToText(double value, const QLocale &locale = QLocale());
 // no value: it is never read as some other number.
 std::optional<float> textToSingle(const QString &text, const QLocale &locale = QLocale());
 
+// An hour in words, as a sentence needs it: "1 час", "2 часа", ... "12 часа".
+QString hourWords(int hour);
+
+// A direction in whole degrees, "158°": how a task tells a pupil where an
+// arrow points.
+QString wholeDegreesText(double degrees);
+
 } // namespace dial

@@ -1,6 +1,7 @@
 #include "dial/practiceround.h"
 
 #include "dial/dialgeometry.h"
+#include "dial/numbertext.h"
 #include "dial/teacherview.h"
 
 #include <utility>
@@ -97,8 +98,10 @@ void PracticeRound::next()
 QString PracticeRound::taskText() const
 {
     if (task().kind == Kind::PointAt)
-        return u"Посочете %1 часа."_s.arg(task().hour);
-    return u"Колко часа показва стрелката?"_s;
+        return u"Посочете %1."_s.arg(hourWords(task().hour));
+    // The direction as the teacher's view measures it, so that the task can
+    // be answered by ear as well as by eye.
+    return u"Стрелката сочи под %1. Колко часа показва?"_s.arg(wholeDegreesText(task().arrowDegrees));
 }
 
 QString PracticeRound::feedbackText() const
@@ -108,8 +111,8 @@ QString PracticeRound::feedbackText() const
     if (*m_answer == task().hour)
         return u"Вярно!"_s;
     if (task().kind == Kind::PointAt)
-        return u"Не е вярно: избрахте %1 часа, а търсеният е %2 часа."_s.arg(*m_answer).arg(task().hour);
-    return u"Не е вярно: избрахте %1 часа, а стрелката показва %2 часа."_s.arg(*m_answer).arg(task().hour);
+        return u"Не е вярно: избрахте %1, а търсеният е %2."_s.arg(hourWords(*m_answer), hourWords(task().hour));
+    return u"Не е вярно: избрахте %1, а стрелката показва %2."_s.arg(hourWords(*m_answer), hourWords(task().hour));
 }
 
 QString PracticeRound::scoreText() const

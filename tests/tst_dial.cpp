@@ -41,6 +41,8 @@ private slots:
     void roundTrip();
     void rejectsText_data();
     void rejectsText();
+    void spokenNumbers_data();
+    void spokenNumbers();
     void practiceRound();
     void practiceTasksOverManySeeds();
 };
@@ -350,23 +352,47 @@ void TestDial::rejectsText()
     QCOMPARE(dial::textToSingle(text, locale).has_value(), number);
 }
 
+void TestDial::spokenNumbers_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("one hour, singular") << dial::hourWords(1) << u"1 час"_s;
+    QTest::newRow("two hours") << dial::hourWords(2) << u"2 часа"_s;
+    QTest::newRow("twelve hours") << dial::hourWords(12) << u"12 часа"_s;
+    QTest::newRow("degrees round down") << dial::wholeDegreesText(158.49) << u"158°"_s;
+    QTest::newRow("degrees round up") << dial::wholeDegreesText(7.5) << u"8°"_s;
+    QTest::newRow("a full turn is 0") << dial::wholeDegreesText(359.6) << u"0°"_s;
+}
+
+void TestDial::spokenNumbers()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(text, expected);
+}
+
 void TestDial::practiceRound()
 {
     using Phase = dial::PracticeRound::Phase;
     // The round that seed 2026 plays: ask for 4, 11 and 7, then four
     // arrows, 6, an arrow and 11; answered wrongly once of each kind.
     const qint16 sought[] = {4, 11, 7, 8, 2, 5, 8, 6, 4, 11};
-    const qint16 answers[] = {5, 11, 7, 9, 2, 5, 8, 6, 4, 12};
+    const qint16 answers[] = {5, 11, 7, 9, 2, 5, 8, 6, 4, 1};
     const bool arrows[] = {false, false, false, true, true, true, true, false, true, false};
     dial::PracticeRound round(2026);
     for (int i = 0; i < dial::PracticeRound::TaskCount; ++i) {
         QCOMPARE(round.phase(), Phase::Asking);
-        QCOMPARE(round.taskText(), arrows[i] ? u"Колко часа показва стрелката?"_s : u"Посочете %1 часа."_s.arg(sought[i]));
+        if (!arrows[i])
+            QCOMPARE(round.taskText(), u"Посочете %1 часа."_s.arg(sought[i]));
+        else if (i == 3) // the arrow at 200° shows 8: its angle is told, never its hour
+            QCOMPARE(round.taskText(), u"Стрелката сочи под 200°. Колко часа показва?"_s);
         QCOMPARE(round.task().hour, sought[i]);
         QVERIFY(round.choose(answers[i]));
         QVERIFY(!round.choose(sought[i])); // while the feedback shows: nothing
         if (i == 0)
             QCOMPARE(round.feedbackText(), u"Не е вярно: избрахте 5 часа, а търсеният е 4 часа."_s);
+        if (i == 9) // one hour in the singular
+            QCOMPARE(round.feedbackText(), u"Не е вярно: избрахте 1 час, а търсеният е 11 часа."_s);
         if (i == 3)
             QCOMPARE(round.feedbackText(), u"Не е вярно: избрахте 9 часа, а стрелката показва 8 часа."_s);
         if (i == 4)

@@ -24,7 +24,7 @@ private slots:
     void dialAfterLoad_data();
     void dialAfterLoad();
     void rendersDesignedColoursAndDots();
-    void focusShowsAfterTabOnly();
+    void focusShowsWhenKeysAct();
     void readableInADarkTheme();
     void neverMirrored();
     void numeralOnTheDialsColourAndSevenRows();
@@ -197,7 +197,7 @@ void TestMainWindow::rendersDesignedColoursAndDots()
     QCOMPARE(stray, 0);
 }
 
-void TestMainWindow::focusShowsAfterTabOnly()
+void TestMainWindow::focusShowsWhenKeysAct()
 {
     MainWindow window;
     window.show();
@@ -217,6 +217,12 @@ void TestMainWindow::focusShowsAfterTabOnly()
         return names;
     };
     QCOMPARE(framed(atStart), QStringList());
+    // A key that chooses shows the frame at once, and a press hides it.
+    auto *dial = control<DialCanvas>(window, u"Picture1"_s);
+    QTest::keyClick(dial, Qt::Key_Right);
+    QCOMPARE(framed(window.grab().toImage()), QStringList{u"Picture1"_s});
+    QTest::mouseClick(dial, Qt::LeftButton, {}, dial->rect().center());
+    QCOMPARE(framed(window.grab().toImage()), QStringList());
     for (const QString &next : {u"List1(1)"_s, u"Text1"_s, u"Picture1"_s}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTRY_COMPARE(QApplication::focusWidget()->objectName(), next);
@@ -243,6 +249,8 @@ void TestMainWindow::focusShowsAfterTabOnly()
     QTest::mouseClick(hours->viewport(), Qt::LeftButton, {}, hours->visualRect(hours->model()->index(0, 0)).center());
     QTRY_COMPARE(QApplication::focusWidget(), hours);
     QCOMPARE(framed(window.grab().toImage()), QStringList());
+    QTest::keyClick(hours, Qt::Key_Down);
+    QCOMPARE(framed(window.grab().toImage()), QStringList{u"List1(1)"_s});
 }
 
 namespace {

@@ -2,9 +2,10 @@
 
 #include <QFocusFrame>
 
-// Shows, as browsers do, where the keys go once Tab has moved the focus
-// there, and nowhere before: a click or any other move of the focus hides
-// it. Leaving the window and coming back keeps it where it was.
+// Shows, as browsers do, where the keys go as soon as the keys are used:
+// after Tab has moved the focus, or when a key that moves or chooses acts
+// on the focused control. A mouse press, or any other move of the focus,
+// hides it. Leaving the window and coming back keeps it where it was.
 class KeyboardFocusFrame : public QFocusFrame
 {
     Q_OBJECT
@@ -14,6 +15,9 @@ public:
 
     // Tab has just moved the focus: frame the widget that has it now.
     void followTab();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void focusMoved(QWidget *old, QWidget *now);
