@@ -38,11 +38,16 @@ void setBackground(QWidget &widget, quint32 bgr)
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, quint32 bgr)
 {
     auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setBackground(*label, bgr);
-    setColour(*label, QPalette::WindowText, Qt::black);
+    dressLabel(*label, name, bgr);
     return label;
+}
+
+void dressLabel(QLabel &label, const QString &name, quint32 bgr)
+{
+    label.setObjectName(name);
+    label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setBackground(label, bgr);
+    setColour(label, QPalette::WindowText, Qt::black);
 }
 
 QStringListModel *makeList(QObject *parent, const QString &name, const QStringList &rows)

@@ -25,6 +25,8 @@ void setBackground(QWidget &widget, quint32 bgr);
 // A caption on a coloured ground. The ground is fixed, so the text is too:
 // a dark theme's light text would be unreadable on it.
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, quint32 bgr);
+// The same for a label made elsewhere.
+void dressLabel(QLabel &label, const QString &name, quint32 bgr);
 // A list of texts, shown or not.
 QStringListModel *makeList(QObject *parent, const QString &name, const QStringList &rows = {});
 

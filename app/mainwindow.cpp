@@ -18,6 +18,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QStandardItemModel>
 #include <QStringListModel>
 #include <QTimer>
 
@@ -72,13 +73,17 @@ MainWindow::MainWindow(QWidget *parent)
     List1[Numerals] = makeList(this, u"List1(2)"_s,
                                {u"I"_s, u"II"_s, u"III"_s, u"IV"_s, u"V"_s, u"VI"_s, u"VII"_s, u"VIII"_s, u"IX"_s,
                                 u"X"_s, u"XI"_s, u"XII"_s});
-    QStringList hours;
-    for (int hour = 1; hour <= dial::Hours; ++hour)
-        hours << QString::number(hour);
-    List1[HourRows] = makeList(this, u"hours"_s, hours);
+    // The rows show the hour and tell a screen reader its name and numeral.
+    auto *hours = new QStandardItemModel(this);
+    for (qint16 hour = 1; hour <= dial::Hours; ++hour) {
+        auto *row = new QStandardItem(QString::number(hour));
+        row->setData(spokenHour(hour), Qt::AccessibleTextRole);
+        row->setEditable(false);
+        hours->appendRow(row);
+    }
     hourList = new HourList(this);
     hourList->setObjectName(u"List1(1)"_s);
-    hourList->setModel(List1[HourRows]);
+    hourList->setModel(hours);
     layout->addWidget(hourList, twips(5280, 840, 975, 2055));
     hourList->setAccessibleName(u"Час"_s);
 
@@ -134,10 +139,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_commands = new WindowCommands(*this, *layout);
     connect(m_commands->practice(), &QAction::toggled, m_practice, &Practice::setOn);
     m_teacher = new TeacherView(*Picture1, this);
-    connect(m_commands->teacherView(), &QAction::toggled, this, [this](bool shown) {
-        m_teacher->setShown(shown);
-        describe(m_describedHour);
-    });
+    connect(m_commands->teacherView(), &QAction::toggled, m_teacher, &TeacherView::setShown);
     connect(layout, &DesignLayout::zoomChanged, this, &MainWindow::drawMarkers);
     drawMarkers(layout->zoom());
     // On a screen too small for it, the window opens smaller.
@@ -190,6 +192,12 @@ void MainWindow::DrawDial()
     }
     List1[XTexts]->setStringList(xs);
     List1[YTexts]->setStringList(ys);
+
+    // A screen reader finds each hour on the dial, by its name and numeral.
+    QList<DialCanvas::Item> items;
+    for (qint16 i = 1; i <= dial::Hours; ++i)
+        items.append({spokenHour(i), dial::hourPoint(i, QPointF(cx, cy))});
+    Picture1->setItems(items);
 }
 
 void MainWindow::drawMarkers(qreal zoom)
@@ -223,9 +231,28 @@ void MainWindow::List1_Click(qint16 index)
 void MainWindow::chooseHour(qint16 hour, bool answers)
 {
     m_teacher->choseHour(hour);
+    tellChoice(hour);
     if (answers)
         m_practice->chose(hour);
     startHighlight(hour);
+}
+
+void MainWindow::tellChoice(qint16 hour)
+{
+    // The hour first, then whatever practice has to say of it. The angle
+    // belongs to this choice alone.
+    if (const int previous = Picture1->currentItem(); previous >= 0)
+        Picture1->setItemName(previous, spokenHour(qint16(previous + 1)));
+    QString name = spokenHour(hour);
+    if (m_teacher->isShown())
+        name += u"; "_s + m_teacher->angleText();
+    Picture1->setItemName(hour - 1, name);
+    Picture1->setCurrentItem(hour - 1);
+}
+
+QString MainWindow::spokenHour(qint16 hour) const
+{
+    return u"%1 (%2)"_s.arg(dial::hourWords(hour), listText(Numerals, hour));
 }
 
 void MainWindow::Picture1_MouseDown(float x, float y)
@@ -234,6 +261,7 @@ void MainWindow::Picture1_MouseDown(float x, float y)
     const float dy = Picture1->ScaleHeight() / 2 - y; // upward for the angle
     const double degrees = dial::angle(dx, dy);
     m_teacher->chose(degrees);
+    tellChoice(dial::hourAt(degrees));
     m_practice->chose(dial::hourAt(degrees));
     startHighlight(dial::hourAt(degrees));
 }
@@ -259,13 +287,11 @@ void MainWindow::Timer1_Timer()
     Picture1->moveChild(*Label2, QPointF(*left, *top));
     Label2->setText(listText(Numerals, h));
     Label2->setVisible(true);
-    describe(h);
 
     if (last) {
         Picture3[h]->setVisible(false);
         Timer1->stop();
         Label2->setVisible(false);
-        describe(0);
         m_practice->highlightEnded();
     }
 }
@@ -273,19 +299,6 @@ void MainWindow::Timer1_Timer()
 QString MainWindow::listText(ListIndex list, qint16 hour) const
 {
     return List1[list]->index(hour - 1).data().toString();
-}
-
-void MainWindow::describe(qint16 hour)
-{
-    m_describedHour = hour;
-    QStringList said;
-    if (hour != 0)
-        said << u"Показан е час %1 (%2)"_s.arg(hour).arg(listText(Numerals, hour));
-    if (m_teacher->isShown() && !m_teacher->angleText().isEmpty())
-        said << m_teacher->angleText();
-    // Qt tells screen readers that the description changed, once per change.
-    if (const QString description = said.join(u"; "_s); description != Picture1->accessibleDescription())
-        Picture1->setAccessibleDescription(description);
 }
 
 void MainWindow::fail(const QString &message)

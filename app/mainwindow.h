@@ -40,8 +40,8 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    // The lists, by index: the hour list's rows, and the hidden stores of
-    // each hour's numeral, X and Y as text (row h - 1 for hour h).
+    // The lists, by index: the hour list, and the hidden stores of each
+    // hour's numeral, X and Y as text (row h - 1 for hour h).
     enum ListIndex : qint16 { HourRows = 1, Numerals = 2, XTexts = 3, YTexts = 4 };
 
     void Form_Load();
@@ -53,14 +53,16 @@ private:
     QString listText(ListIndex list, qint16 hour) const;
     // The marker picture at `zoom`, on every marker.
     void drawMarkers(qreal zoom);
-    // Tells screen readers which hour the dial shows (0: none), and the
-    // last choice's angle while the teacher's view is on.
-    void describe(qint16 hour);
+    // Tells screen readers the hour chosen, and its angle while the
+    // teacher's view is on.
+    void tellChoice(qint16 hour);
+    // "3 часа (III)".
+    QString spokenHour(qint16 hour) const;
     // A fault that normal use cannot cause: say so and end the program.
     void fail(const QString &message);
 
     DialCanvas *Picture1 = nullptr;
-    HourList *hourList = nullptr; // shows List1[HourRows]
+    HourList *hourList = nullptr; // List1(1), the hours to choose from
     std::array<QStringListModel *, 5> List1{};
     QLabel *Label2 = nullptr;
     std::array<QLabel *, 13> Picture3{}; // 0 is the pattern the hours' markers are copied from
@@ -73,5 +75,4 @@ private:
     Practice *m_practice = nullptr;
 
     dial::HighlightCycle m_highlight;
-    qint16 m_describedHour = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "app/controls.h"
 #include "dial/dialgeometry.h"
+#include "widgets/announcement.h"
 #include "widgets/designlayout.h"
 #include "widgets/dialcanvas.h"
 
@@ -56,7 +57,8 @@ void Practice::setOn(bool on)
     m_on = on;
     // Until practice is first switched on, the window has no trace of it.
     if (on && !m_panel) {
-        m_panel = makeLabel(m_description.parentWidget(), u"Practice"_s, QString(), TextGround);
+        m_panel = new Announcement(m_description.parentWidget());
+        dressLabel(*m_panel, u"Practice"_s, TextGround);
         m_panel->setWordWrap(true);
         m_panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         m_layout.addWidget(m_panel, m_place);
@@ -99,18 +101,26 @@ void Practice::show()
     QList<DialCanvas::Figure> figures;
     if (!m_on) {
         m_dial.setFigures(FigureLayer, figures);
+        m_dial.setItemDescription({});
         return;
     }
     using Phase = dial::PracticeRound::Phase;
     const dial::PracticeRound::Task &task = m_round.task();
+    // What is new is said wherever the focus is, and while a task asks,
+    // the dial's hours carry it, so that a screen reader's "where am I"
+    // on the dial repeats it.
+    const bool asking = m_round.phase() == Phase::Asking;
+    m_dial.setItemDescription(asking ? m_round.taskText() : QString());
     if (m_round.phase() == Phase::Finished) {
         m_panel->setText(m_round.endText());
+        m_panel->announce(m_round.endText());
     } else {
         QStringList lines{m_round.taskText()};
         if (m_round.phase() == Phase::Answered)
             lines << m_round.feedbackText();
         lines << m_round.scoreText();
         m_panel->setText(lines.join(u'\n'));
+        m_panel->announce(asking ? m_round.taskText() : lines.mid(1).join(u' '));
 
         if (task.kind == dial::PracticeRound::Kind::ReadArrow) {
             const QPointF tip = towards(Centre, task.arrowDegrees, ArrowLength);

@@ -7,7 +7,7 @@
 
 class DesignLayout;
 class DialCanvas;
-class QLabel;
+class Announcement;
 class QWidget;
 
 // Practice: the program asks and the pupil answers by choosing an hour, as
@@ -40,7 +40,7 @@ private:
     QWidget &m_description;
     DesignLayout &m_layout;
     QRect m_place;
-    QLabel *m_panel = nullptr;
+    Announcement *m_panel = nullptr;
     dial::PracticeRound m_round{0}; // a new round each time practice is switched on
     bool m_on = false;
 };

@@ -4,6 +4,7 @@
 #include "widgets/designlayout.h"
 #include "widgets/zoomstyle.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -105,6 +106,15 @@ void WindowCommands::popUpMenu(QPoint globalPos, QMenu *menu)
         menu = new QMenu(&m_window);
     menu->addActions(m_menu);
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    // Qt keeps a screen reader's view of each action with the first menu
+    // that showed it; once that menu is gone, so must the view be, or the
+    // next menu's items are found dead and a screen reader says nothing.
+    connect(menu, &QObject::destroyed, this, [this] {
+        for (QAction *action : std::as_const(m_menu)) {
+            if (QAccessibleInterface *seen = QAccessible::queryAccessibleInterface(action))
+                QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(seen));
+        }
+    });
     menu->setFont(m_window.font());
     m_style->apply(*menu);
     menu->popup(globalPos);

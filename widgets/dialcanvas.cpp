@@ -1,5 +1,8 @@
 #include "widgets/dialcanvas.h"
 
+#include "widgets/dialaccessible.h"
+#include "widgets/dialitemaccessible.h"
+
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,6 +13,20 @@ DialCanvas::DialCanvas(QWidget *parent)
 {
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
+    static const bool accessible = (QAccessible::installFactory(&DialAccessible::factory), true);
+    Q_UNUSED(accessible);
+}
+
+void DialCanvas::setCurrentItem(int index)
+{
+    m_currentItem = index;
+    if (!hasFocus() || !QAccessible::isActive())
+        return;
+    auto *dial = static_cast<DialAccessible *>(QAccessible::queryAccessibleInterface(this));
+    if (DialItemAccessible *item = dial ? dial->item(index) : nullptr) {
+        QAccessibleEvent focus(item, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 void DialCanvas::setDesignSize(QSize size)

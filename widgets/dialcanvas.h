@@ -64,6 +64,24 @@ public:
     };
     void setFigures(int layer, const QList<Figure> &figures);
 
+    // What a screen reader finds on the dial: an item for each place a
+    // choice can land, its spoken name and its point in user units. The
+    // current item (-1: none) is focused with the canvas, so a screen reader
+    // says it the moment it becomes current.
+    struct Item
+    {
+        QString name;
+        QPointF at;
+    };
+    void setItems(const QList<Item> &items) { m_items = items; }
+    void setItemName(int index, const QString &name) { m_items[index].name = name; }
+    const QList<Item> &items() const { return m_items; }
+    int currentItem() const { return m_currentItem; }
+    void setCurrentItem(int index);
+    // A word every item adds for a screen reader, such as what is asked.
+    void setItemDescription(const QString &text) { m_itemDescription = text; }
+    const QString &itemDescription() const { return m_itemDescription; }
+
     // User units to the canvas's pixels.
     QTransform transform() const;
     QPointF toUser(QPointF pixels) const { return transform().inverted().map(pixels); }
@@ -120,4 +138,7 @@ private:
     QMap<int, QList<Figure>> m_figures;
     QPixmap m_figuresPicture; // the figures at the canvas's present size
     QList<Child> m_children;
+    QList<Item> m_items;
+    int m_currentItem = -1;
+    QString m_itemDescription;
 };

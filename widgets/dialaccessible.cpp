@@ -1,0 +1,73 @@
+#include "widgets/dialaccessible.h"
+
+#include "widgets/dialcanvas.h"
+#include "widgets/dialitemaccessible.h"
+
+DialAccessible::DialAccessible(DialCanvas *dial)
+    : QAccessibleWidget(dial, QAccessible::Dial)
+{
+}
+
+DialAccessible::~DialAccessible()
+{
+    // The items are registered with Qt, which would otherwise keep them.
+    for (DialItemAccessible *item : std::as_const(m_items)) {
+        if (item)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(item));
+    }
+}
+
+QAccessibleInterface *DialAccessible::factory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("DialCanvas") && object && object->isWidgetType())
+        return new DialAccessible(static_cast<DialCanvas *>(object));
+    return nullptr;
+}
+
+DialCanvas *DialAccessible::dial() const
+{
+    return static_cast<DialCanvas *>(widget());
+}
+
+int DialAccessible::childCount() const
+{
+    return QAccessibleWidget::childCount() + int(dial()->items().size());
+}
+
+QAccessibleInterface *DialAccessible::child(int index) const
+{
+    const int widgets = QAccessibleWidget::childCount();
+    return index < widgets ? QAccessibleWidget::child(index) : item(index - widgets);
+}
+
+int DialAccessible::indexOfChild(const QAccessibleInterface *child) const
+{
+    const int at = int(m_items.indexOf(const_cast<QAccessibleInterface *>(child)));
+    return at >= 0 ? QAccessibleWidget::childCount() + at : QAccessibleWidget::indexOfChild(child);
+}
+
+QAccessibleInterface *DialAccessible::focusChild() const
+{
+    return dial()->hasFocus() ? item(dial()->currentItem()) : nullptr;
+}
+
+QString DialAccessible::text(QAccessible::Text t) const
+{
+    // What the items add is said of the dial too, as the focus comes to it.
+    if (t == QAccessible::Description && !dial()->itemDescription().isEmpty())
+        return dial()->itemDescription();
+    return QAccessibleWidget::text(t);
+}
+
+DialItemAccessible *DialAccessible::item(int index) const
+{
+    if (index < 0 || index >= dial()->items().size())
+        return nullptr;
+    if (m_items.size() <= index)
+        m_items.resize(index + 1);
+    if (!m_items[index]) {
+        m_items[index] = new DialItemAccessible(const_cast<DialAccessible *>(this), index);
+        QAccessible::registerAccessibleInterface(m_items[index]);
+    }
+    return m_items[index];
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QAccessibleWidget>
+#include <QList>
+
+class DialCanvas;
+class DialItemAccessible;
+
+// The dial as a screen reader finds it: the control it is, holding its
+// children (the markers, the numeral) and one item for each place a choice
+// can land. Each choice focuses its item, so a screen reader says the item
+// the moment it is chosen, as it says the row a list moves to.
+class DialAccessible : public QAccessibleWidget
+{
+public:
+    explicit DialAccessible(DialCanvas *dial);
+    ~DialAccessible() override;
+
+    // Made by Qt for every DialCanvas; install once.
+    static QAccessibleInterface *factory(const QString &className, QObject *object);
+
+    int childCount() const override;
+    QAccessibleInterface *child(int index) const override;
+    int indexOfChild(const QAccessibleInterface *child) const override;
+    QAccessibleInterface *focusChild() const override;
+    QString text(QAccessible::Text t) const override;
+
+    // The item at `index` of the dial's items, made when first asked for.
+    DialItemAccessible *item(int index) const;
+
+private:
+    DialCanvas *dial() const;
+
+    mutable QList<DialItemAccessible *> m_items;
+};

@@ -1,0 +1,74 @@
+#include "widgets/dialitemaccessible.h"
+
+#include "widgets/dialaccessible.h"
+#include "widgets/dialcanvas.h"
+
+#include <QWidget>
+
+namespace {
+
+constexpr qreal ItemReach = 30; // user units either side of the item's point
+
+} // namespace
+
+DialItemAccessible::DialItemAccessible(DialAccessible *dial, int index)
+    : m_dial(dial)
+    , m_index(index)
+{
+}
+
+DialCanvas *DialItemAccessible::canvas() const
+{
+    return static_cast<DialCanvas *>(m_dial->object());
+}
+
+bool DialItemAccessible::isValid() const
+{
+    return m_dial->isValid() && m_index < canvas()->items().size();
+}
+
+QWindow *DialItemAccessible::window() const
+{
+    return m_dial->window();
+}
+
+QAccessibleInterface *DialItemAccessible::parent() const
+{
+    return m_dial;
+}
+
+QString DialItemAccessible::text(QAccessible::Text t) const
+{
+    if (!isValid())
+        return {};
+    switch (t) {
+    case QAccessible::Name:
+        return canvas()->items().at(m_index).name;
+    case QAccessible::Description:
+        return canvas()->itemDescription();
+    default:
+        return {};
+    }
+}
+
+QRect DialItemAccessible::rect() const
+{
+    if (!isValid())
+        return {};
+    const QPointF at = canvas()->items().at(m_index).at;
+    const QRectF around(at - QPointF(ItemReach, ItemReach), at + QPointF(ItemReach, ItemReach));
+    const QRect pixels = canvas()->transform().mapRect(around).toAlignedRect();
+    return QRect(canvas()->mapToGlobal(pixels.topLeft()), pixels.size());
+}
+
+QAccessible::State DialItemAccessible::state() const
+{
+    QAccessible::State state;
+    state.focusable = true;
+    state.selectable = true;
+    const bool current = isValid() && canvas()->currentItem() == m_index;
+    state.selected = current;
+    state.focused = current && canvas()->hasFocus();
+    state.invisible = !canvas()->isVisible();
+    return state;
+}

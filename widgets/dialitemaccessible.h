@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QAccessibleInterface>
+
+class DialAccessible;
+class DialCanvas;
+
+// One item of the dial for a screen reader: a place a choice can land, with
+// its spoken name, where it lies on the screen, and whether it is the
+// current choice. It has no widget of its own.
+class DialItemAccessible : public QAccessibleInterface
+{
+public:
+    DialItemAccessible(DialAccessible *dial, int index);
+
+    bool isValid() const override;
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override;
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface *parent() const override;
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text, const QString &) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override;
+
+private:
+    DialCanvas *canvas() const;
+
+    DialAccessible *m_dial;
+    int m_index;
+};
