@@ -98,8 +98,8 @@ void TestPractice::pupilAnswersByPressListAndKeys()
     QVERIFY(pressed && listed && keyed);
 
     // The longest text there can be fits the description's place.
-    panel().setText(u"Колко часа показва стрелката?\nНе е вярно: избрахте 12 часа, а стрелката показва 11 часа.\n"
-                    "Верни отговори: 10 от 10"_s);
+    panel().setText(u"Стрелката сочи под 158°. Колко часа показва?\n"
+                    "Не е вярно: избрахте 12 часа, а стрелката показва 11 часа.\nВерни отговори: 10 от 10"_s);
     QCOMPARE_LE(panel().heightForWidth(panel().width()), panel().height());
 }
 
