@@ -35,6 +35,7 @@ constexpr quint32 HeadingColour = 0x0080C0FF;
 
 constexpr int FontPointSize = 12;
 constexpr int TickMs = 100;
+constexpr int CentreDot = 0; // the first dot the dial draws
 constexpr int DialBorder = 2;                // a sunken panel, in pixels at 100 %
 constexpr QSize MarkerPictureSize{32, 32};   // logical pixels at 100 %
 constexpr double SmallestStartZoom = 0.5;
@@ -140,6 +141,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_commands->practice(), &QAction::toggled, m_practice, &Practice::setOn);
     m_teacher = new TeacherView(*Picture1, this);
     connect(m_commands->teacherView(), &QAction::toggled, m_teacher, &TeacherView::setShown);
+    connect(m_practice, &Practice::taskAsked, m_teacher, &TeacherView::forgetChoice);
     connect(layout, &DesignLayout::zoomChanged, this, &MainWindow::drawMarkers);
     drawMarkers(layout->zoom());
     // On a screen too small for it, the window opens smaller.
@@ -262,7 +264,9 @@ void MainWindow::Picture1_MouseDown(float x, float y)
     const double degrees = dial::angle(dx, dy);
     m_teacher->chose(degrees);
     tellChoice(dial::hourAt(degrees));
-    m_practice->chose(dial::hourAt(degrees));
+    // The centre dot points nowhere: a press on it is no answer.
+    if (Picture1->dotAt(QPointF(x, y)) != CentreDot)
+        m_practice->chose(dial::hourAt(degrees));
     startHighlight(dial::hourAt(degrees));
 }
 

@@ -111,16 +111,20 @@ void Practice::show()
     // on the dial repeats it.
     const bool asking = m_round.phase() == Phase::Asking;
     m_dial.setItemDescription(asking ? m_round.taskText() : QString());
+    if (asking)
+        emit taskAsked();
     if (m_round.phase() == Phase::Finished) {
         m_panel->setText(m_round.endText());
         m_panel->announce(m_round.endText());
     } else {
+        // Where the round is goes with the score: four lines fill the place.
         QStringList lines{m_round.taskText()};
         if (m_round.phase() == Phase::Answered)
             lines << m_round.feedbackText();
-        lines << m_round.scoreText();
+        lines << u"%1. %2"_s.arg(m_round.progressText(), m_round.scoreText());
         m_panel->setText(lines.join(u'\n'));
-        m_panel->announce(asking ? m_round.taskText() : lines.mid(1).join(u' '));
+        m_panel->announce(asking ? u"%1. %2"_s.arg(m_round.progressText(), m_round.taskText())
+                                 : u"%1 %2"_s.arg(m_round.feedbackText(), m_round.scoreText()));
 
         if (task.kind == dial::PracticeRound::Kind::ReadArrow) {
             const QPointF tip = towards(Centre, task.arrowDegrees, ArrowLength);

@@ -31,6 +31,10 @@ public:
     // The highlight of a choice has ended: time for the next task.
     void highlightEnded();
 
+signals:
+    // A new task asks: the last answer's figures are over.
+    void taskAsked();
+
 private:
     // The type follows the window's zoom.
     void setZoom(qreal zoom);

@@ -12,14 +12,18 @@ using dial::towards;
 
 namespace {
 
-// Lines white and texts black on the dial's blue: 3.3:1 and 6.4:1.
+// Lines white and texts black on the dial's blue: 3.3:1 and 6.4:1; the
+// chosen sector's edges yellow, to stand out over the black direction.
 constexpr Qt::GlobalColor LineColour = Qt::white;
 constexpr Qt::GlobalColor TextColour = Qt::black;
+constexpr Qt::GlobalColor ChosenEdgeColour = Qt::yellow;
 constexpr int FigureLayer = 0; // under practice's arrow
 constexpr qreal FigureWidth = 2;  // pixels at 100 %
 constexpr qreal EdgeWidth = 1;
 constexpr double RayLength = 480; // dial units, to near the dial's edge
 constexpr double DirectionArc = 70;
+constexpr double EdgeLabelReach = 430;                 // dial units from the centre
+const QPointF EdgeLabelOffset(-25, -20);               // a label centred on its point, about
 constexpr double CentralArc = 120;
 constexpr double InteriorArc = 50;
 const QPointF CentralLabel(545, 300); // between the rays to 12 and 1
@@ -79,6 +83,13 @@ void TeacherView::choseHour(qint16 hour)
     chose(dial::angle(float(point.x()) - float(Centre.x()), float(Centre.y()) - float(point.y())));
 }
 
+void TeacherView::forgetChoice()
+{
+    m_degrees.reset();
+    if (m_shown)
+        draw();
+}
+
 QString TeacherView::angleText() const
 {
     return m_degrees ? dial::angleText(*m_degrees) : QString();
@@ -120,12 +131,21 @@ void TeacherView::draw()
             << text(u"%1°"_s.arg(dial::centralAngle()), CentralLabel)
             << text(u"%1°"_s.arg(dial::interiorAngle()), InteriorLabel);
 
-    // The last choice's direction and its angle.
+    // The last choice's direction and its angle, then the edges of the
+    // sector it fell in, drawn over it with their angles: a direction just
+    // past an edge is seen to be past it.
     if (m_degrees) {
         QPainterPath ray(Centre);
         ray.lineTo(towards(Centre, *m_degrees, RayLength));
         ray.addPath(arc(Centre, DirectionArc, 0, *m_degrees));
         figures << line(ray, TextColour, FigureWidth) << text(angleText(), AngleLabel);
+        QPainterPath chosen;
+        for (const double edge : dial::sectorEdgesOf(dial::hourAt(*m_degrees))) {
+            chosen.moveTo(Centre);
+            chosen.lineTo(towards(Centre, edge, RayLength));
+            figures << text(u"%1°"_s.arg(edge), towards(Centre, edge, EdgeLabelReach) + EdgeLabelOffset);
+        }
+        figures << line(chosen, ChosenEdgeColour, FigureWidth, Qt::DashLine);
     }
     m_dial.setFigures(FigureLayer, figures);
 }

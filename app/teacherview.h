@@ -26,6 +26,8 @@ public:
     // a choice of `hour` from the list or the keys, in its point's direction.
     void chose(double degrees);
     void choseHour(qint16 hour);
+    // No choice to show any more (a new practice task has come).
+    void forgetChoice();
     // "a = 123,69°" for the last choice, or nothing before one.
     QString angleText() const;
 

@@ -14,6 +14,9 @@ inline constexpr double Pi = 3.14159265358979;
 inline constexpr double TwoPi = 6.28318530717958;
 
 inline constexpr int Hours = 12;
+// Directions in degrees, counterclockwise from 3 o'clock.
+inline constexpr double FullTurn = 360;
+inline constexpr double TwelveOClock = 90;
 inline constexpr float Scale = 1000.0f;    // user units across the dial, both ways
 inline constexpr qint16 Radius = 400;      // of the circle of hour points
 inline constexpr int CentreDotWidth = 15;  // pixels

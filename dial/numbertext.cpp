@@ -1,5 +1,7 @@
 #include "dial/numbertext.h"
 
+#include "dial/dialgeometry.h"
+
 #include <cmath>
 #include <limits>
 
@@ -54,8 +56,7 @@ QString hourWords(int hour)
 
 QString wholeDegreesText(double degrees)
 {
-    constexpr int FullTurn = 360;
-    return u"%1°"_s.arg(qRound(degrees) % FullTurn); // 359.6° is 0°, as it points
+    return u"%1°"_s.arg(qRound(degrees) % qRound(FullTurn)); // 359.6° is 0°, as it points
 }
 
 } // namespace dial

@@ -10,13 +10,6 @@ using namespace Qt::StringLiterals;
 
 namespace dial {
 
-namespace {
-
-constexpr double FullTurn = 360;
-constexpr double TwelveOClock = 90; // degrees, counterclockwise from 3 o'clock
-
-} // namespace
-
 PracticeRound::PracticeRound(quint32 seed)
     : m_random(seed)
 {
@@ -55,11 +48,9 @@ PracticeRound::Task PracticeRound::drawTask(Kind kind, std::optional<qint16> pre
     task.kind = kind;
     task.hour = previousHour ? hourAfter(*previousHour, 1 + m_random.bounded(Hours - 1))
                              : qint16(1 + m_random.bounded(Hours));
-    // The hour's sector runs half a central angle either side of its point.
-    const double half = centralAngle() / 2 - ArrowMargin;
-    const double centre = TwelveOClock - centralAngle() * task.hour;
-    const double degrees = centre - half + m_random.bounded(2 * half);
-    task.arrowDegrees = degrees < 0 ? degrees + FullTurn : degrees;
+    const double degrees = sectorEdgesOf(task.hour)[0] + ArrowMargin
+                           + m_random.bounded(centralAngle() - 2 * ArrowMargin);
+    task.arrowDegrees = degrees >= FullTurn ? degrees - FullTurn : degrees;
     return task;
 }
 
@@ -93,6 +84,11 @@ void PracticeRound::next()
     ++m_index;
     m_answer.reset();
     m_phase = Phase::Asking;
+}
+
+QString PracticeRound::progressText() const
+{
+    return u"Задача %1 от %2"_s.arg(taskNumber()).arg(TaskCount);
 }
 
 QString PracticeRound::taskText() const

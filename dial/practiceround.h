@@ -55,8 +55,10 @@ public:
     // The feedback has been seen: on to the next task, or to the round's end.
     void next();
 
-    // The texts the pupil reads: the task, the answer's feedback (empty
-    // before an answer), the score, and the round's last word.
+    // The texts the pupil reads: where the round is, the task, the
+    // answer's feedback (empty before an answer), the score, and the
+    // round's last word.
+    QString progressText() const; // "Задача 3 от 10"
     QString taskText() const;
     QString feedbackText() const;
     QString scoreText() const;

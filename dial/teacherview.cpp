@@ -3,6 +3,7 @@
 #include "dial/dialgeometry.h"
 
 #include <algorithm>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -20,6 +21,13 @@ std::array<double, 12> sectorEdges()
     for (int k = 0; k < Hours; ++k)
         edges[k] = centralAngle() / 2 + centralAngle() * k;
     return edges;
+}
+
+std::array<double, 2> sectorEdgesOf(int hour)
+{
+    const auto turn = [](double degrees) { return std::fmod(degrees + 2 * FullTurn, FullTurn); };
+    const double middle = TwelveOClock - centralAngle() * hour;
+    return {turn(middle - centralAngle() / 2), turn(middle + centralAngle() / 2)};
 }
 
 double centralAngle()

@@ -15,6 +15,10 @@ namespace dial {
 // before it counterclockwise.
 std::array<double, 12> sectorEdges();
 
+// The two edges of `hour`'s sector, the lower first (counterclockwise from 3
+// o'clock, 0 <= edge < 360): 45 and 75 for 1, 345 and 15 for 3.
+std::array<double, 2> sectorEdgesOf(int hour);
+
 // The regular 12-gon's central angle, between the rays to two neighbouring
 // hours, and its interior angle, (N - 2) * 180 / N.
 double centralAngle();

@@ -32,6 +32,8 @@ private slots:
     void hourAfter_data();
     void hourAfter();
     void teacherFigures();
+    void sectorOfHour_data();
+    void sectorOfHour();
     void angleText_data();
     void angleText();
     void zoomSteps();
@@ -208,6 +210,25 @@ void TestDial::teacherFigures()
     QCOMPARE(dial::sectorEdges(), (std::array<double, 12>{15, 45, 75, 105, 135, 165, 195, 225, 255, 285, 315, 345}));
     QCOMPARE(dial::centralAngle(), 30.0);
     QCOMPARE(dial::interiorAngle(), 150.0);
+}
+
+void TestDial::sectorOfHour_data()
+{
+    QTest::addColumn<int>("hour");
+    QTest::addColumn<double>("lower");
+    QTest::addColumn<double>("upper");
+    QTest::newRow("1") << 1 << 45.0 << 75.0;
+    QTest::newRow("3, across 0") << 3 << 345.0 << 15.0;
+    QTest::newRow("9") << 9 << 165.0 << 195.0;
+    QTest::newRow("12") << 12 << 75.0 << 105.0;
+}
+
+void TestDial::sectorOfHour()
+{
+    QFETCH(int, hour);
+    QFETCH(double, lower);
+    QFETCH(double, upper);
+    QCOMPARE(dial::sectorEdgesOf(hour), (std::array<double, 2>{lower, upper}));
 }
 
 void TestDial::angleText_data()

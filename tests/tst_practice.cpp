@@ -4,6 +4,7 @@
 
 #include "app/mainwindow.h"
 #include "app/practice.h"
+#include "dial/dialgeometry.h"
 #include "testsupport.h"
 #include "widgets/hourlist.h"
 
@@ -26,11 +27,18 @@ private:
     const dial::PracticeRound &round() const { return m_window->practice().round(); }
     QLabel &panel() const { return *control<QLabel>(*m_window, u"Practice"_s); }
     void togglePractice() { QTest::keyClick(m_window.get(), Qt::Key_E, Qt::ControlModifier); }
-    // Black, or nearly so where a line's edge is smoothed.
+    // Black, or nearly so where a line's edge is smoothed, at the pixel or
+    // one beside it.
     bool blackAt(QPointF units) const
     {
         const QImage dial = m_window->grab(QRect(DialOrigin, QSize(DialPixels, DialPixels))).toImage();
-        return qGray(dial.pixel(dialPixels(units).toPoint())) < 40;
+        const QPoint at = dialPixels(units).toPoint();
+        int darkest = 255;
+        for (int dx = -1; dx <= 1; ++dx) {
+            for (int dy = -1; dy <= 1; ++dy)
+                darkest = std::min(darkest, qGray(dial.pixel(at + QPoint(dx, dy))));
+        }
+        return darkest < 40;
     }
     void endHighlight()
     {
@@ -57,11 +65,18 @@ void TestPractice::pupilAnswersByPressListAndKeys()
 {
     using Kind = dial::PracticeRound::Kind;
     togglePractice();
+    QTest::keyClick(m_window.get(), Qt::Key_T, Qt::ControlModifier); // the direction of each answer drawn
     QVERIFY(panel().isVisible() && !control(*m_window, u"Text1"_s)->isVisible());
+    // A press on the centre dot has no direction to speak of: no answer.
+    QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, DialOrigin + dialPixels({502, 503}).toPoint());
+    QCOMPARE(round().answers(), 0);
+    QCOMPARE(round().phase(), dial::PracticeRound::Phase::Asking);
+    endHighlight();
     auto *hours = control<HourList>(*m_window, u"List1(1)"_s);
     bool pressed = false, listed = false, keyed = false;
-    while (!(pressed && listed && keyed) && round().taskNumber() < dial::PracticeRound::TaskCount) {
+    for (int task = 1; !(pressed && listed && keyed) && task < dial::PracticeRound::TaskCount; ++task) {
         QCOMPARE(panel().text().section(u'\n', 0, 0), round().taskText());
+        QVERIFY2(panel().text().section(u'\n', -1).startsWith(u"Задача %1 от 10. "_s.arg(task)), qPrintable(panel().text()));
         const int answers = round().answers();
         const qint16 sought = round().task().hour;
         const QPointF soughtPoint = HourPoints[sought - 1];
@@ -88,18 +103,23 @@ void TestPractice::pupilAnswersByPressListAndKeys()
         }
         QCOMPARE(round().answers(), answers + 1);
         QCOMPARE(panel().text().section(u'\n', 1, 1), round().feedbackText());
-        // The sought hour's point is ringed until the next task.
+        // The sought hour's point is ringed, and the answer's direction
+        // drawn, until the next task.
         const QPointF onRing = soughtPoint + QPointF(0, 45);
+        const QPointF onDirection = (dial::Centre * 2 + HourPoints[round().answer().value() - 1]) / 3;
         QVERIFY(blackAt(onRing));
+        QVERIFY(blackAt(onDirection));
         endHighlight();
         QCOMPARE(round().phase(), dial::PracticeRound::Phase::Asking);
         QVERIFY(!blackAt(onRing));
+        QVERIFY(!blackAt(onDirection));
     }
     QVERIFY(pressed && listed && keyed);
 
     // The longest text there can be fits the description's place.
     panel().setText(u"Стрелката сочи под 158°. Колко часа показва?\n"
-                    "Не е вярно: избрахте 12 часа, а стрелката показва 11 часа.\nВерни отговори: 10 от 10"_s);
+                    "Не е вярно: избрахте 12 часа, а стрелката показва 11 часа.\n"
+                    "Задача 10 от 10. Верни отговори: 10 от 10"_s);
     QCOMPARE_LE(panel().heightForWidth(panel().width()), panel().height());
 }
 

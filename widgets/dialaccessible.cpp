@@ -2,6 +2,7 @@
 
 #include "widgets/dialcanvas.h"
 #include "widgets/dialitemaccessible.h"
+#include "widgets/dialoverlay.h"
 
 DialAccessible::DialAccessible(DialCanvas *dial)
     : QAccessibleWidget(dial, QAccessible::Dial)
@@ -29,21 +30,34 @@ DialCanvas *DialAccessible::dial() const
     return static_cast<DialCanvas *>(widget());
 }
 
+QList<QAccessibleInterface *> DialAccessible::widgetChildren() const
+{
+    // The layer the figures are drawn on is paint, not a control.
+    QList<QAccessibleInterface *> children;
+    for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
+        QAccessibleInterface *child = QAccessibleWidget::child(i);
+        if (child && !qobject_cast<DialOverlay *>(child->object()))
+            children.append(child);
+    }
+    return children;
+}
+
 int DialAccessible::childCount() const
 {
-    return QAccessibleWidget::childCount() + int(dial()->items().size());
+    return int(widgetChildren().size() + dial()->items().size());
 }
 
 QAccessibleInterface *DialAccessible::child(int index) const
 {
-    const int widgets = QAccessibleWidget::childCount();
-    return index < widgets ? QAccessibleWidget::child(index) : item(index - widgets);
+    const QList<QAccessibleInterface *> widgets = widgetChildren();
+    return index < widgets.size() ? widgets.value(index) : item(index - int(widgets.size()));
 }
 
 int DialAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
+    const QList<QAccessibleInterface *> widgets = widgetChildren();
     const int at = int(m_items.indexOf(const_cast<QAccessibleInterface *>(child)));
-    return at >= 0 ? QAccessibleWidget::childCount() + at : QAccessibleWidget::indexOfChild(child);
+    return at >= 0 ? int(widgets.size()) + at : int(widgets.indexOf(const_cast<QAccessibleInterface *>(child)));
 }
 
 QAccessibleInterface *DialAccessible::focusChild() const

@@ -30,6 +30,7 @@ public:
 
 private:
     DialCanvas *dial() const;
+    QList<QAccessibleInterface *> widgetChildren() const;
 
     mutable QList<DialItemAccessible *> m_items;
 };

@@ -2,6 +2,7 @@
 
 #include "widgets/dialaccessible.h"
 #include "widgets/dialitemaccessible.h"
+#include "widgets/dialoverlay.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -10,6 +11,7 @@
 
 DialCanvas::DialCanvas(QWidget *parent)
     : QWidget(parent)
+    , m_overlay(new DialOverlay(this))
 {
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -92,6 +94,18 @@ void DialCanvas::PSet(float x, float y)
     update(QRectF(centre - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach)).toAlignedRect());
 }
 
+int DialCanvas::dotAt(QPointF user) const
+{
+    const QPointF pixel = transform().map(user);
+    for (int i = 0; i < m_dots.size(); ++i) {
+        const QPointF off = pixel - transform().map(m_dots[i].centre);
+        const qreal r = m_dots[i].width * zoom() / 2;
+        if (QPointF::dotProduct(off, off) <= r * r)
+            return i;
+    }
+    return -1;
+}
+
 void DialCanvas::setFigures(int layer, const QList<Figure> &figures)
 {
     if (figures.isEmpty())
@@ -99,7 +113,7 @@ void DialCanvas::setFigures(int layer, const QList<Figure> &figures)
     else
         m_figures.insert(layer, figures);
     m_figuresPicture = QPixmap();
-    update();
+    m_overlay->update();
 }
 
 QPixmap DialCanvas::figuresPicture()
@@ -134,6 +148,7 @@ void DialCanvas::placeChild(QWidget &child, QPointF user, QSize design)
 {
     m_children.append({&child, user, design});
     placeAll();
+    m_overlay->raise();
 }
 
 void DialCanvas::moveChild(QWidget &child, QPointF user)
@@ -174,18 +189,31 @@ void DialCanvas::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     paintBorder(painter);
+    paintDots(painter);
+}
+
+void DialCanvas::paintFigures(QPainter &painter)
+{
+    if (m_figures.isEmpty())
+        return;
+    painter.drawPixmap(0, 0, figuresPicture());
+    paintDots(painter);
+}
+
+void DialCanvas::paintDots(QPainter &painter) const
+{
+    painter.save();
     painter.setClipRect(inner());
     painter.setRenderHint(QPainter::Antialiasing);
-    const QTransform toPixels = transform();
-    if (!m_figures.isEmpty())
-        painter.drawPixmap(0, 0, figuresPicture());
     painter.setPen(Qt::NoPen);
     // The program never sets a drawing colour: the dots take the theme's text colour.
     painter.setBrush(palette().color(QPalette::WindowText));
+    const QTransform toPixels = transform();
     for (const Dot &dot : std::as_const(m_dots)) {
         const qreal r = dot.width * zoom() / 2;
         painter.drawEllipse(toPixels.map(dot.centre), r, r);
     }
+    painter.restore();
 }
 
 void DialCanvas::paintBorder(QPainter &painter) const
@@ -212,6 +240,7 @@ void DialCanvas::paintBorder(QPainter &painter) const
 void DialCanvas::resizeEvent(QResizeEvent *)
 {
     placeAll();
+    m_overlay->setGeometry(rect());
 }
 
 void DialCanvas::mousePressEvent(QMouseEvent *event)

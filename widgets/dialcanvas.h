@@ -47,12 +47,15 @@ public:
     void setDrawWidth(int pixels) { m_drawWidth = pixels; }
     // A dot of the draw width at (x, y), in the foreground colour.
     void PSet(float x, float y);
+    // The dot that covers (x, y), counted in the order they were set; -1 for none.
+    int dotAt(QPointF user) const;
 
-    // A drawing over the dial, under its dots and what lies on it, that
+    // A drawing over the dial and what lies on it, under its dots, that
     // takes no press: a path in user units drawn with a pen `width` pixels
     // wide at the design size, or a text with its top-left corner at `at`.
     // Figures come in layers, each set on its own and drawn in the order of
-    // their numbers, so that two owners can draw on one dial.
+    // their numbers, so that two owners can draw on one dial. The marker
+    // and the numeral never hide them.
     struct Figure
     {
         QPainterPath path;
@@ -63,6 +66,8 @@ public:
         QPointF at;
     };
     void setFigures(int layer, const QList<Figure> &figures);
+    // The figures, then the dots over them: the dial's top layer.
+    void paintFigures(QPainter &painter);
 
     // What a screen reader finds on the dial: an item for each place a
     // choice can land, its spoken name and its point in user units. The
@@ -128,6 +133,7 @@ private:
     void place(const Child &child) const;
     void placeAll();
     void paintBorder(QPainter &painter) const;
+    void paintDots(QPainter &painter) const;
     QPixmap figuresPicture();
 
     QSize m_designSize;
@@ -138,6 +144,7 @@ private:
     QMap<int, QList<Figure>> m_figures;
     QPixmap m_figuresPicture; // the figures at the canvas's present size
     QList<Child> m_children;
+    QWidget *m_overlay = nullptr;
     QList<Item> m_items;
     int m_currentItem = -1;
     QString m_itemDescription;
