@@ -4,10 +4,9 @@
 
 #include "app/mainwindow.h"
 #include "testsupport.h"
-
-#include <QAccessible>
 #include "widgets/hourlist.h"
 
+#include <QAccessible>
 #include <QAction>
 
 using namespace Qt::StringLiterals;
@@ -22,6 +21,7 @@ private slots:
     void offChangesNothing();
     void drawsThe12GonAndTakesNoPress();
     void tellsTheAngleOfEachChoice();
+    void numeralAndMarkerHideNothing();
 
 private:
     QAction *view() const
@@ -97,6 +97,30 @@ void TestTeacherView::tellsTheAngleOfEachChoice()
     QCOMPARE(said(), u"7 часа (VII); a = 240,00°"_s);
     hours->setCurrentIndex(hours->model()->index(11, 0));
     QCOMPARE(said(), u"12 часа (XII); a = 90,00°"_s);
+}
+
+void TestTeacherView::numeralAndMarkerHideNothing()
+{
+    view()->trigger();
+    m_window->Picture1_MouseDown(600, 400); // just past the edge at 45°: hour 1, in (45°, 75°]
+    m_window->Timer1_Timer();
+    const QWidget *numeral = control(*m_window, u"Label2(0)"_s);
+    QVERIFY(control(*m_window, u"Picture3(1)"_s)->isVisible() && numeral->isVisible());
+    const QImage shown = dial();
+    // Hour 1's dot, a quarter of it under the numeral's box, shows whole...
+    const QPoint dot = dialPixels(HourPoints[0]).toPoint() + QPoint(1, 1);
+    QCOMPARE(QColor(shown.pixel(dot)), QColor(Qt::black));
+    // ...and the chosen sector's yellow edge at 45°, over the direction,
+    // crosses the box.
+    const QRect box = numeral->geometry().translated(control(*m_window, u"Picture1"_s)->pos() - DialOrigin);
+    int yellow = 0;
+    for (int x = box.left(); x <= box.right(); ++x) {
+        for (int y = box.top(); y <= box.bottom(); ++y) {
+            const QColor colour = shown.pixel(x, y);
+            yellow += colour.red() > 200 && colour.green() > 200 && colour.blue() < 80;
+        }
+    }
+    QCOMPARE_GT(yellow, 5);
 }
 
 QTEST_MAIN(TestTeacherView)
