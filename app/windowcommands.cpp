@@ -1,5 +1,7 @@
 #include "app/windowcommands.h"
 
+#include "app/fullscreenexit.h"
+#include "app/helpdialog.h"
 #include "dial/zoom.h"
 #include "widgets/designlayout.h"
 #include "widgets/zoomstyle.h"
@@ -44,13 +46,15 @@ WindowCommands::WindowCommands(QWidget &window, DesignLayout &layout)
     m_teacherView->setCheckable(true);
     m_practice = addAction(u"Упражнение"_s, {QKeySequence(Qt::CTRL | Qt::Key_E)}, [] {});
     m_practice->setCheckable(true);
+    auto *help = addAction(u"Помощ"_s, {QKeySequence(Qt::Key_F1)}, [this] { showHelp(); });
     auto *close = addAction(u"Затвори"_s, {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { m_window.close(); });
-    m_menu = {m_zoomIn, m_zoomOut, m_actualSize, m_fullScreen, m_teacherView, m_practice, close};
+    m_menu = {m_zoomIn, m_zoomOut, m_actualSize, m_fullScreen, m_teacherView, m_practice, help, close};
 
     // Keys that the menu does not list: Escape leaves full screen, and
     // Shift+F10 opens the menu as the menu key does.
     m_leaveFullScreen = addAction(QString(), {QKeySequence(Qt::Key_Escape)},
                                   [this] { m_window.setWindowState(m_window.windowState() & ~Qt::WindowFullScreen); });
+    new FullScreenExit(m_window, *m_leaveFullScreen);
     addAction(QString(), {QKeySequence(Qt::SHIFT | Qt::Key_F10)}, [this] {
         QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : &m_window;
         const QPoint centre = focus->rect().center();
@@ -89,6 +93,19 @@ void WindowCommands::addOwnMenu(QPlainTextEdit &text)
     connect(&text, &QWidget::customContextMenuRequested, this, [this, &text](QPoint at) {
         popUpMenu(text.viewport()->mapToGlobal(at), text.createStandardContextMenu(at));
     });
+}
+
+void WindowCommands::showHelp()
+{
+    if (!m_help)
+        m_help = new HelpDialog(m_menu, &m_window);
+    // A window of its own takes the program's type and zoom as it opens.
+    m_help->setFont(m_window.font());
+    m_style->apply(*m_help);
+    m_help->fitText();
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
 }
 
 void WindowCommands::keepFullScreen()
@@ -141,7 +158,11 @@ bool WindowCommands::eventFilter(QObject *watched, QEvent *event)
             zoomBy(notches);
             return true;
         }
-    } else if (watched == &m_window && event->type() == QEvent::WindowStateChange) {
+    } else if (watched == &m_window
+               && (event->type() == QEvent::WindowStateChange || event->type() == QEvent::Show
+                   || event->type() == QEvent::Move)) {
+        // The window manager's frame comes after the window is shown, and
+        // with it the room left for a larger step.
         updateEnabled();
     } else if (event->type() == QEvent::ContextMenu) {
         // Asked for by a control (the description has its own menu) or,

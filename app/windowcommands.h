@@ -7,13 +7,14 @@
 #include <functional>
 
 class DesignLayout;
+class HelpDialog;
 class QAction;
 class QMenu;
 class QPlainTextEdit;
 class ZoomStyle;
 
 // The window's commands, each an action with its keys: zoom in, zoom out,
-// actual size, full screen, the teacher's view, practice and close; and the
+// actual size, full screen, the teacher's view, practice, help and close; and the
 // context menu that lists them, opened by a right press on the window or
 // the menu key.
 // The zoom is the window's size: a command resizes the window, and the
@@ -44,6 +45,7 @@ private:
     // The menu of `text` is its own (Copy, Select All), then the window's commands.
     void addOwnMenu(QPlainTextEdit &text);
     QAction *addAction(const QString &text, const QList<QKeySequence> &keys, const std::function<void()> &command);
+    void showHelp();
     void zoomBy(int steps);
     void followZoom(qreal zoom);
     void updateEnabled();
@@ -63,6 +65,7 @@ private:
     QAction *m_leaveFullScreen = nullptr;
     QAction *m_teacherView = nullptr;
     QAction *m_practice = nullptr;
+    HelpDialog *m_help = nullptr; // made when first asked for
     bool m_keepFullScreen = false;
     bool m_menuFromKeyboard = false; // the last menu asked for came from the keyboard
 };

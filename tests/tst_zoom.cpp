@@ -2,6 +2,7 @@
 // them. Runs on a 2560 x 1600 offscreen screen, where 300 % is the largest
 // step that fits.
 
+#include "app/helpdialog.h"
 #include "app/mainwindow.h"
 #include "app/windowcommands.h"
 #include "testsupport.h"
@@ -11,6 +12,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
+#include <QTextBrowser>
+#include <QToolButton>
 #include <QPlainTextEdit>
 
 using namespace Qt::StringLiterals;
@@ -32,6 +35,8 @@ private slots:
     void rightPressOnTheDialOpensNoMenu();
     void commandsEnabledWhereTheyAct();
     void fullScreenKeptWhereTheWindowIsTheScreen();
+    void fullScreenShowsItsWayOut();
+    void helpListsEveryCommand();
 
 private:
     void zoomIn(int steps)
@@ -238,7 +243,7 @@ void TestZoom::commandsInTheContextMenu()
     menu->close();
     const QStringList commands = {u"Увеличи Ctrl++"_s, u"Намали Ctrl+-"_s, u"Нормален размер Ctrl+0"_s,
                                   u"Цял екран F11"_s, u"Учителски изглед Ctrl+T"_s, u"Упражнение Ctrl+E"_s,
-                                  u"Затвори Ctrl+Q"_s};
+                                  u"Помощ F1"_s, u"Затвори Ctrl+Q"_s};
     QCOMPARE(entries.mid(ownEntries), commands);
     QCOMPARE(window.highlight().SelectedHour, qint16(0)); // nothing chosen on the way
 }
@@ -264,13 +269,13 @@ void TestZoom::commandsEnabledWhereTheyAct()
         return names;
     };
     const QString in = u"Увеличи"_s, out = u"Намали"_s, actual = u"Нормален размер"_s, full = u"Цял екран"_s,
-                  teacher = u"Учителски изглед"_s, practice = u"Упражнение"_s,
+                  teacher = u"Учителски изглед"_s, practice = u"Упражнение"_s, help = u"Помощ"_s,
                   close = u"Затвори"_s;
-    QCOMPARE(enabled(), (QStringList{in, full, teacher, practice, close})); // 100 %
+    QCOMPARE(enabled(), (QStringList{in, full, teacher, practice, help, close})); // 100 %
     zoomIn(1);
-    QTRY_COMPARE(enabled(), (QStringList{in, out, actual, full, teacher, practice, close}));
+    QTRY_COMPARE(enabled(), (QStringList{in, out, actual, full, teacher, practice, help, close}));
     zoomIn(8); // 300 %, the largest that fits
-    QTRY_COMPARE(enabled(), (QStringList{out, actual, full, teacher, practice, close}));
+    QTRY_COMPARE(enabled(), (QStringList{out, actual, full, teacher, practice, help, close}));
 
     // Full screen from the menu, and out again by unchecking it.
     QAction *fullScreen = *std::find_if(window.actions().cbegin(), window.actions().cend(),
@@ -278,7 +283,7 @@ void TestZoom::commandsEnabledWhereTheyAct()
     fullScreen->trigger();
     QTRY_VERIFY(window.isFullScreen());
     QTRY_VERIFY(fullScreen->isChecked());
-    QCOMPARE(enabled(), (QStringList{full, teacher, practice, close}));
+    QCOMPARE(enabled(), (QStringList{full, teacher, practice, help, close}));
     fullScreen->trigger();
     QTRY_VERIFY(!window.isFullScreen());
     QVERIFY(!fullScreen->isChecked());
@@ -296,6 +301,50 @@ void TestZoom::fullScreenKeptWhereTheWindowIsTheScreen()
     QVERIFY(window.isFullScreen());
     for (const QAction *action : window.actions())
         QVERIFY2(!action->isVisible() || action->text() != u"Цял екран", "full screen is in the menu");
+}
+
+void TestZoom::fullScreenShowsItsWayOut()
+{
+    MainWindow &window = *m_window;
+    QTest::keyClick(&window, Qt::Key_F11);
+    QTRY_VERIFY(window.isFullScreen());
+    auto *note = control<QLabel>(window, u"FullScreenNote"_s);
+    auto *button = control<QToolButton>(window, u"LeaveFullScreen"_s);
+    QTRY_VERIFY(note->isVisible() && button->isVisible());
+    QCOMPARE(note->text(), u"Esc или F11 — изход от цял екран"_s);
+    // At the top and in the corner, as large as the window's type, off the dial.
+    const QRect dial(control(window, u"Picture1"_s)->mapTo(&window, QPoint()), control(window, u"Picture1"_s)->size());
+    QVERIFY(!note->geometry().intersects(dial) && !button->geometry().intersects(dial));
+    QCOMPARE(note->y(), 0);
+    QCOMPARE(button->geometry().topRight(), QPoint(window.width() - 1, 0));
+    QTRY_VERIFY(window.font().pointSizeF() > 12); // full screen is zoomed
+    QCOMPARE(button->font().pointSizeF(), window.font().pointSizeF());
+    QCOMPARE(button->geometry().topRight(), QPoint(window.width() - 1, 0));
+    QTest::mouseClick(button, Qt::LeftButton);
+    QTRY_VERIFY(!window.isFullScreen());
+    QVERIFY(!note->isVisible() && !button->isVisible());
+}
+
+void TestZoom::helpListsEveryCommand()
+{
+    MainWindow &window = *m_window;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    HelpDialog *help = nullptr;
+    QTRY_VERIFY((help = window.findChild<HelpDialog *>()) && help->isVisible());
+    // Each command of the menu, with each of its keys as the command has it.
+    const QString text = help->findChild<QTextBrowser *>()->toPlainText();
+    int listed = 0;
+    for (const QAction *action : window.actions()) {
+        if (action->text().isEmpty())
+            continue;
+        ++listed;
+        QVERIFY2(text.contains(action->text()), qPrintable(action->text()));
+        for (const QKeySequence &keys : action->shortcuts())
+            QVERIFY2(text.contains(keys.toString(QKeySequence::NativeText)), qPrintable(keys.toString()));
+    }
+    QCOMPARE(listed, 8);
+    QTest::keyClick(help->findChild<QTextBrowser *>(), Qt::Key_Escape);
+    QTRY_VERIFY(!help->isVisible());
 }
 
 QTEST_MAIN(TestZoom)

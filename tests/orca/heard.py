@@ -20,6 +20,8 @@ STEPS = [
     ("Escape", None),
     ("Menu", r"^Увеличи\."),
     ("Escape", None),
+    ("F1", r"Помощ"),                                     # the help, read where it opens
+    ("Escape", None),
 ]
 # Then the rest of the round, answered with the same row, to its end.
 ANSWER = r"(Вярно!|Не е вярно: .*) Верни отговори: \d+ от \d+"

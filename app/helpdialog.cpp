@@ -1,0 +1,67 @@
+#include "app/helpdialog.h"
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A page of text: about 48 characters across.
+constexpr int WidthInCharacters = 48;
+constexpr int HeightInLines = 24;
+
+} // namespace
+
+HelpDialog::HelpDialog(const QList<QAction *> &commands, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(u"Help"_s);
+    setWindowTitle(u"Помощ — Ravelinta"_s);
+    auto *page = new QTextBrowser(this);
+    page->setObjectName(u"HelpText"_s);
+    page->setAccessibleName(u"Помощ"_s);
+    page->setHtml(text(commands));
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(page);
+    layout->addWidget(buttons);
+    page->setFocus();
+}
+
+void HelpDialog::fitText()
+{
+    const QFontMetrics metrics(font());
+    resize(metrics.averageCharWidth() * WidthInCharacters, metrics.lineSpacing() * HeightInLines);
+}
+
+QString HelpDialog::text(const QList<QAction *> &commands)
+{
+    QString keys;
+    for (const QAction *command : commands) {
+        if (!command->isVisible() || command->text().isEmpty())
+            continue;
+        QStringList sequences;
+        for (const QKeySequence &sequence : command->shortcuts())
+            sequences << sequence.toString(QKeySequence::NativeText).toHtmlEscaped();
+        keys += u"<tr><td>%1</td><td>%2</td></tr>"_s.arg(command->text().toHtmlEscaped(),
+                                                         sequences.join(u" или "_s));
+    }
+    return u"<h3>Ravelinta</h3>"
+           "<p>Упражнение за позициите по часовник: изберете час и до неговата точка върху циферблата "
+           "за 1,3 секунди се появяват хамбургер и римската цифра на часа.</p>"
+           "<h4>Как се избира час</h4>"
+           "<p>С ред от списъка „Час“ (с мишката или със стрелките) или с натискане на произволна точка "
+           "от циферблата: значение има само посоката от центъра. Върху циферблата стрелките надясно и "
+           "надолу избират следващия час, наляво и нагоре — предишния, а интервалът и Enter — същия час "
+           "отново. Tab преминава между циферблата, списъка и описанието.</p>"
+           "<h4>Команди</h4>"
+           "<p>Десен бутон навсякъде освен върху циферблата, клавишът за меню или Shift+F10 отварят "
+           "менюто с тези команди:</p>"
+           "<table cellspacing=\"4\">%1</table>"
+           "<p>В упражнението стрелките само преминават през часовете; Enter или интервал дават "
+           "отговора.</p>"_s.arg(keys);
+}

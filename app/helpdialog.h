@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+
+class QAction;
+
+// The short help that F1 opens: what the program is, how an hour is
+// chosen, and every command with its keys, read from the commands
+// themselves. A screen reader reads it as the text it is; Escape closes it.
+class HelpDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    HelpDialog(const QList<QAction *> &commands, QWidget *parent);
+
+    // A page of text at the dialog's type size.
+    void fitText();
+
+    // The help as HTML, for those commands.
+    static QString text(const QList<QAction *> &commands);
+};
