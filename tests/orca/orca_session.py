@@ -233,9 +233,9 @@ def main(argv):
         if mode == "--probe":
             code = probe(session, rest)
         else:
-            spec = importlib.util.spec_from_file_location("orca_script", mode)
-            script = importlib.util.module_from_spec(spec)
-            spec.loader.exec_module(script)
+            loader_spec = importlib.util.spec_from_file_location("orca_script", mode)
+            script = importlib.util.module_from_spec(loader_spec)
+            loader_spec.loader.exec_module(script)
             code = script.run(session, rest)
     except SessionError as error:
         print("FAIL: %s (after %.1f s); the end of Orca's log and output:" % (error, time.monotonic() - began),
