@@ -233,7 +233,7 @@ void MainWindow::List1_Click(qint16 index)
 void MainWindow::chooseHour(qint16 hour, bool answers)
 {
     m_teacher->choseHour(hour);
-    tellChoice(hour);
+    tellChoice(hour); // the hour first, then what practice says of it
     if (answers)
         m_practice->chose(hour);
     startHighlight(hour);
@@ -241,8 +241,7 @@ void MainWindow::chooseHour(qint16 hour, bool answers)
 
 void MainWindow::tellChoice(qint16 hour)
 {
-    // The hour first, then whatever practice has to say of it. The angle
-    // belongs to this choice alone.
+    // The angle belongs to this choice alone.
     if (const int previous = Picture1->currentItem(); previous >= 0)
         Picture1->setItemName(previous, spokenHour(qint16(previous + 1)));
     QString name = spokenHour(hour);
@@ -262,12 +261,13 @@ void MainWindow::Picture1_MouseDown(float x, float y)
     const float dx = x - Picture1->ScaleWidth() / 2;
     const float dy = Picture1->ScaleHeight() / 2 - y; // upward for the angle
     const double degrees = dial::angle(dx, dy);
+    const qint16 hour = dial::hourAt(degrees);
     m_teacher->chose(degrees);
-    tellChoice(dial::hourAt(degrees));
+    tellChoice(hour);
     // The centre dot points nowhere: a press on it is no answer.
     if (Picture1->dotAt(QPointF(x, y)) != CentreDot)
-        m_practice->chose(dial::hourAt(degrees));
-    startHighlight(dial::hourAt(degrees));
+        m_practice->chose(hour);
+    startHighlight(hour);
 }
 
 void MainWindow::Timer1_Timer()

@@ -24,7 +24,7 @@ void DialCanvas::setCurrentItem(int index)
     m_currentItem = index;
     if (!hasFocus() || !QAccessible::isActive())
         return;
-    auto *dial = static_cast<DialAccessible *>(QAccessible::queryAccessibleInterface(this));
+    auto *dial = dynamic_cast<DialAccessible *>(QAccessible::queryAccessibleInterface(this));
     if (DialItemAccessible *item = dial ? dial->item(index) : nullptr) {
         QAccessibleEvent focus(item, QAccessible::Focus);
         QAccessible::updateAccessibility(&focus);
