@@ -13,8 +13,7 @@ namespace {
 
 constexpr int NoteMs = 4000;
 constexpr quint32 NoteGround = 0x00303030; // dark grey, 0x00BBGGRR, under white text (12.6:1)
-constexpr int NoteMargin = 6;              // pixels at the window's type size at 100 %
-constexpr qreal DesignPoints = 12;         // the window's type size at 100 %
+constexpr int LinesPerMargin = 4;          // a margin of a quarter of a line, at any zoom
 
 } // namespace
 
@@ -73,8 +72,7 @@ void FullScreenExit::place()
 {
     if (!m_note || !m_shown)
         return;
-    const int margin = qRound(NoteMargin * m_window.font().pointSizeF() / DesignPoints);
-    m_note->setMargin(margin);
+    m_note->setMargin(m_note->fontMetrics().height() / LinesPerMargin);
     m_note->adjustSize();
     m_note->move((m_window.width() - m_note->width()) / 2, 0);
     m_note->raise();

@@ -12,7 +12,8 @@ class QWidget;
 // as full screen begins, a note at the top names the keys for a few
 // seconds, and a small button in the top-right corner leaves it, for a
 // teacher with a mouse alone. Both take the window's type, so they grow
-// with its zoom; they stand in the corner and the top margin, off the dial.
+// with its zoom; they stand in the corner and at the top, off the dial (the
+// note over the heading, for its few seconds).
 // They show while `leave`, the command that leaves full screen, can act.
 class FullScreenExit : public QObject
 {

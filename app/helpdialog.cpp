@@ -42,7 +42,7 @@ QString HelpDialog::text(const QList<QAction *> &commands)
 {
     QString keys;
     for (const QAction *command : commands) {
-        if (!command->isVisible() || command->text().isEmpty())
+        if (!command->isVisible())
             continue;
         QStringList sequences;
         for (const QKeySequence &sequence : command->shortcuts())

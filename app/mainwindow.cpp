@@ -142,6 +142,8 @@ MainWindow::MainWindow(QWidget *parent)
     m_teacher = new TeacherView(*Picture1, this);
     connect(m_commands->teacherView(), &QAction::toggled, m_teacher, &TeacherView::setShown);
     connect(m_practice, &Practice::taskAsked, m_teacher, &TeacherView::forgetChoice);
+    // The angle the teacher's view shows is told with the hour it chose.
+    connect(m_teacher, &TeacherView::angleShown, Picture1, &DialCanvas::setCurrentItemDetail);
     connect(layout, &DesignLayout::zoomChanged, this, &MainWindow::drawMarkers);
     drawMarkers(layout->zoom());
     // On a screen too small for it, the window opens smaller.
@@ -233,22 +235,10 @@ void MainWindow::List1_Click(qint16 index)
 void MainWindow::chooseHour(qint16 hour, bool answers)
 {
     m_teacher->choseHour(hour);
-    tellChoice(hour); // the hour first, then what practice says of it
+    Picture1->setCurrentItem(hour - 1); // a screen reader says the hour, then what practice says of it
     if (answers)
         m_practice->chose(hour);
     startHighlight(hour);
-}
-
-void MainWindow::tellChoice(qint16 hour)
-{
-    // The angle belongs to this choice alone.
-    if (const int previous = Picture1->currentItem(); previous >= 0)
-        Picture1->setItemName(previous, spokenHour(qint16(previous + 1)));
-    QString name = spokenHour(hour);
-    if (m_teacher->isShown())
-        name += u"; "_s + m_teacher->angleText();
-    Picture1->setItemName(hour - 1, name);
-    Picture1->setCurrentItem(hour - 1);
 }
 
 QString MainWindow::spokenHour(qint16 hour) const
@@ -260,13 +250,15 @@ void MainWindow::Picture1_MouseDown(float x, float y)
 {
     const float dx = x - Picture1->ScaleWidth() / 2;
     const float dy = Picture1->ScaleHeight() / 2 - y; // upward for the angle
+    // The centre dot points nowhere: in practice a press on it is no answer,
+    // and no choice either.
+    if (m_practice->isOn() && Picture1->dotAt(QPointF(x, y)) == CentreDot)
+        return;
     const double degrees = dial::angle(dx, dy);
     const qint16 hour = dial::hourAt(degrees);
     m_teacher->chose(degrees);
-    tellChoice(hour);
-    // The centre dot points nowhere: a press on it is no answer.
-    if (Picture1->dotAt(QPointF(x, y)) != CentreDot)
-        m_practice->chose(hour);
+    Picture1->setCurrentItem(hour - 1);
+    m_practice->chose(hour);
     startHighlight(hour);
 }
 

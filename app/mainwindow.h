@@ -40,8 +40,9 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    // The lists, by index: the hour list, and the hidden stores of each
-    // hour's numeral, X and Y as text (row h - 1 for hour h).
+    // The lists, by index: the hour list (its rows are the list's own model,
+    // List1[HourRows] stays empty), and the hidden stores of each hour's
+    // numeral, X and Y as text (row h - 1 for hour h).
     enum ListIndex : qint16 { HourRows = 1, Numerals = 2, XTexts = 3, YTexts = 4 };
 
     void Form_Load();
@@ -53,9 +54,6 @@ private:
     QString listText(ListIndex list, qint16 hour) const;
     // The marker picture at `zoom`, on every marker.
     void drawMarkers(qreal zoom);
-    // Tells screen readers the hour chosen, and its angle while the
-    // teacher's view is on.
-    void tellChoice(qint16 hour);
     // "3 часа (III)".
     QString spokenHour(qint16 hour) const;
     // A fault that normal use cannot cause: say so and end the program.

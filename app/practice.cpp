@@ -67,9 +67,11 @@ void Practice::setOn(bool on)
     if (on)
         m_round = dial::PracticeRound(roundSeed());
     m_description.setVisible(!on);
+    // The first task is in place before the panel shows: a screen reader
+    // says the panel as it appears.
+    show();
     if (m_panel)
         m_panel->setVisible(on);
-    show();
 }
 
 void Practice::chose(qint16 hour)

@@ -25,6 +25,7 @@ public:
 
     const dial::PracticeRound &round() const { return m_round; }
 
+    bool isOn() const { return m_on; }
     void setOn(bool on);
     // The pupil chose `hour` as an answer (not merely passed it with the keys).
     void chose(qint16 hour);

@@ -1,6 +1,7 @@
 #include "app/teacherview.h"
 
 #include "dial/dialgeometry.h"
+#include "dial/numbertext.h"
 #include "dial/teacherview.h"
 #include "widgets/dialcanvas.h"
 
@@ -97,6 +98,7 @@ QString TeacherView::angleText() const
 
 void TeacherView::draw()
 {
+    emit angleShown(m_shown ? angleText() : QString());
     QList<DialCanvas::Figure> figures;
     if (!m_shown) {
         m_dial.setFigures(FigureLayer, figures);
@@ -143,7 +145,7 @@ void TeacherView::draw()
         for (const double edge : dial::sectorEdgesOf(dial::hourAt(*m_degrees))) {
             chosen.moveTo(Centre);
             chosen.lineTo(towards(Centre, edge, RayLength));
-            figures << text(u"%1°"_s.arg(edge), towards(Centre, edge, EdgeLabelReach) + EdgeLabelOffset);
+            figures << text(dial::wholeDegreesText(edge), towards(Centre, edge, EdgeLabelReach) + EdgeLabelOffset);
         }
         figures << line(chosen, ChosenEdgeColour, FigureWidth, Qt::DashLine);
     }

@@ -31,6 +31,10 @@ public:
     // "a = 123,69°" for the last choice, or nothing before one.
     QString angleText() const;
 
+signals:
+    // The angle shown of the last choice, "a = 123,69°", or nothing.
+    void angleShown(const QString &text);
+
 private:
     void draw();
 

@@ -51,6 +51,8 @@ private:
 
 void TestPractice::init()
 {
+    // The same round every time: the tasks' directions never meet by chance.
+    qputenv("RAVELINTA_PRACTICE_SEED", "2026");
     m_window = std::make_unique<MainWindow>();
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -67,11 +69,10 @@ void TestPractice::pupilAnswersByPressListAndKeys()
     togglePractice();
     QTest::keyClick(m_window.get(), Qt::Key_T, Qt::ControlModifier); // the direction of each answer drawn
     QVERIFY(panel().isVisible() && !control(*m_window, u"Text1"_s)->isVisible());
-    // A press on the centre dot has no direction to speak of: no answer.
+    // A press on the centre dot has no direction to speak of: no answer, no choice.
     QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, DialOrigin + dialPixels({502, 503}).toPoint());
     QCOMPARE(round().answers(), 0);
-    QCOMPARE(round().phase(), dial::PracticeRound::Phase::Asking);
-    endHighlight();
+    QCOMPARE(m_window->highlight().SelectedHour, qint16(0));
     auto *hours = control<HourList>(*m_window, u"List1(1)"_s);
     bool pressed = false, listed = false, keyed = false;
     for (int task = 1; !(pressed && listed && keyed) && task < dial::PracticeRound::TaskCount; ++task) {

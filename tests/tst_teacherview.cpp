@@ -97,6 +97,8 @@ void TestTeacherView::tellsTheAngleOfEachChoice()
     QCOMPARE(said(), u"7 часа (VII); a = 240,00°"_s);
     hours->setCurrentIndex(hours->model()->index(11, 0));
     QCOMPARE(said(), u"12 часа (XII); a = 90,00°"_s);
+    view()->trigger(); // off: no angle is told that is not drawn
+    QCOMPARE(said(), u"12 часа (XII)"_s);
 }
 
 void TestTeacherView::numeralAndMarkerHideNothing()

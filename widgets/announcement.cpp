@@ -7,7 +7,7 @@ namespace {
 
 QAccessibleInterface *notificationFactory(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("Announcement") && object && object->isWidgetType())
+    if (className == QLatin1String(Announcement::staticMetaObject.className()) && object && object->isWidgetType())
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
     return nullptr;
 }

@@ -13,6 +13,7 @@ class Announcement : public QLabel
 public:
     explicit Announcement(QWidget *parent = nullptr);
 
-    // Tells screen readers `news` now (it need not be the whole text).
+    // Tells screen readers `news` now, or as the label next shows (it need
+    // not be the whole text).
     void announce(const QString &news);
 };

@@ -11,16 +11,17 @@ DialAccessible::DialAccessible(DialCanvas *dial)
 
 DialAccessible::~DialAccessible()
 {
-    // The items are registered with Qt, which would otherwise keep them.
-    for (DialItemAccessible *item : std::as_const(m_items)) {
-        if (item)
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(item));
+    // The items are registered with Qt, which would otherwise keep them;
+    // by id, which is safe where Qt has let go of one already.
+    for (const QAccessible::Id id : std::as_const(m_itemIds)) {
+        if (id != 0)
+            QAccessible::deleteAccessibleInterface(id);
     }
 }
 
 QAccessibleInterface *DialAccessible::factory(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("DialCanvas") && object && object->isWidgetType())
+    if (className == QLatin1String(DialCanvas::staticMetaObject.className()) && object && object->isWidgetType())
         return new DialAccessible(static_cast<DialCanvas *>(object));
     return nullptr;
 }
@@ -77,11 +78,13 @@ DialItemAccessible *DialAccessible::item(int index) const
 {
     if (index < 0 || index >= dial()->items().size())
         return nullptr;
-    if (m_items.size() <= index)
+    if (m_items.size() <= index) {
         m_items.resize(index + 1);
+        m_itemIds.resize(index + 1);
+    }
     if (!m_items[index]) {
         m_items[index] = new DialItemAccessible(const_cast<DialAccessible *>(this), index);
-        QAccessible::registerAccessibleInterface(m_items[index]);
+        m_itemIds[index] = QAccessible::registerAccessibleInterface(m_items[index]);
     }
     return m_items[index];
 }

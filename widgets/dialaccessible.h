@@ -33,4 +33,5 @@ private:
     QList<QAccessibleInterface *> widgetChildren() const;
 
     mutable QList<DialItemAccessible *> m_items;
+    mutable QList<QAccessible::Id> m_itemIds; // as Qt registered them
 };

@@ -79,13 +79,16 @@ public:
         QPointF at;
     };
     void setItems(const QList<Item> &items) { m_items = items; }
-    void setItemName(int index, const QString &name) { m_items[index].name = name; }
     const QList<Item> &items() const { return m_items; }
     int currentItem() const { return m_currentItem; }
     void setCurrentItem(int index);
     // A word every item adds for a screen reader, such as what is asked.
     void setItemDescription(const QString &text) { m_itemDescription = text; }
     const QString &itemDescription() const { return m_itemDescription; }
+    // What the current item's name adds while it is current, such as the
+    // angle that chose it.
+    void setCurrentItemDetail(const QString &text) { m_currentItemDetail = text; }
+    const QString &currentItemDetail() const { return m_currentItemDetail; }
 
     // User units to the canvas's pixels.
     QTransform transform() const;
@@ -148,4 +151,5 @@ private:
     QList<Item> m_items;
     int m_currentItem = -1;
     QString m_itemDescription;
+    QString m_currentItemDetail;
 };

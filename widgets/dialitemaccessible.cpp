@@ -43,6 +43,8 @@ QString DialItemAccessible::text(QAccessible::Text t) const
         return {};
     switch (t) {
     case QAccessible::Name:
+        if (canvas()->currentItem() == m_index && !canvas()->currentItemDetail().isEmpty())
+            return canvas()->items().at(m_index).name + QLatin1String("; ") + canvas()->currentItemDetail();
         return canvas()->items().at(m_index).name;
     case QAccessible::Description:
         return canvas()->itemDescription();

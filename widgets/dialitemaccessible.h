@@ -30,6 +30,6 @@ public:
 private:
     DialCanvas *canvas() const;
 
-    DialAccessible *m_dial;
-    int m_index;
+    DialAccessible *m_dial = nullptr;
+    int m_index = 0;
 };

@@ -1,33 +1,8 @@
 #include "widgets/keyboardfocusframe.h"
 
+#include "widgets/keyboarduse.h"
+
 #include <QApplication>
-#include <QKeyEvent>
-
-namespace {
-
-// The keys that move or choose in the window's controls; shortcuts and
-// modifiers alone show nothing.
-bool movesOrChooses(int key)
-{
-    switch (key) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
 
 KeyboardFocusFrame::KeyboardFocusFrame(QWidget *window)
     : QFocusFrame(window)
@@ -36,9 +11,12 @@ KeyboardFocusFrame::KeyboardFocusFrame(QWidget *window)
     black.setColor(QPalette::WindowText, Qt::black);
     setPalette(black);
     connect(qApp, &QApplication::focusChanged, this, &KeyboardFocusFrame::focusMoved);
-    // Keys and presses reach whichever control has the focus; the
-    // application sees them all first.
-    qApp->installEventFilter(this);
+    auto *use = new KeyboardUse(window);
+    connect(use, &KeyboardUse::keysActed, this, [this] {
+        if (!m_shown)
+            followTab();
+    });
+    connect(use, &KeyboardUse::mousePressed, this, &KeyboardFocusFrame::hideFrame);
 }
 
 void KeyboardFocusFrame::followTab()
@@ -47,18 +25,10 @@ void KeyboardFocusFrame::followTab()
     setWidget(QApplication::focusWidget());
 }
 
-bool KeyboardFocusFrame::eventFilter(QObject *watched, QEvent *event)
+void KeyboardFocusFrame::hideFrame()
 {
-    if (event->type() == QEvent::KeyPress && !m_shown && watched == QApplication::focusWidget()
-        && static_cast<QWidget *>(watched)->window() == parentWidget()->window()
-        && movesOrChooses(static_cast<QKeyEvent *>(event)->key())) {
-        followTab();
-    } else if (event->type() == QEvent::MouseButtonPress && m_shown && watched->isWidgetType()
-               && static_cast<QWidget *>(watched)->window() == parentWidget()->window()) {
-        m_shown = false;
-        setWidget(nullptr);
-    }
-    return QFocusFrame::eventFilter(watched, event);
+    m_shown = false;
+    setWidget(nullptr);
 }
 
 void KeyboardFocusFrame::focusMoved(QWidget *old, QWidget *now)

@@ -16,11 +16,9 @@ public:
     // Tab has just moved the focus: frame the widget that has it now.
     void followTab();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void focusMoved(QWidget *old, QWidget *now);
+    void hideFrame();
 
     bool m_shown = false;
 };

@@ -8,9 +8,9 @@ private D-Bus session, with a throwaway HOME that it has set up.
 A step is one argument: the keys of `xdotool key`, separated by spaces."""
 
 import collections
-import importlib.util
 import os
 import re
+import runpy
 import signal
 import subprocess
 import sys
@@ -233,10 +233,7 @@ def main(argv):
         if mode == "--probe":
             code = probe(session, rest)
         else:
-            loader_spec = importlib.util.spec_from_file_location("orca_script", mode)
-            script = importlib.util.module_from_spec(loader_spec)
-            loader_spec.loader.exec_module(script)
-            code = script.run(session, rest)
+            code = runpy.run_path(mode)["run"](session, rest)
     except SessionError as error:
         print("FAIL: %s (after %.1f s); the end of Orca's log and output:" % (error, time.monotonic() - began),
               file=sys.stderr)
