@@ -3,10 +3,14 @@
 #include "widgets/dialcanvas.h"
 #include "widgets/hourlist.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStringListModel>
+#include <QStyleFactory>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -23,6 +27,8 @@ private slots:
     void canvasPressesInUserUnits();
     void hourListKeysAndButtons_data();
     void hourListKeysAndButtons();
+    void hourListChoiceStaysMarked_data();
+    void hourListChoiceStaysMarked();
 };
 
 namespace {
@@ -247,6 +253,56 @@ void TestWidgets::hourListKeysAndButtons()
         QTest::keyClick(list, action.key, action.modifiers);
     QCOMPARE(list->ListIndex(), row);
     QCOMPARE(spy.count(), clicks);
+}
+
+void TestWidgets::hourListChoiceStaysMarked_data()
+{
+    QTest::addColumn<bool>("themeChangesLater"); // than the list is made
+
+    QTest::newRow("palette before the list") << false;
+    QTest::newRow("palette changed while it shows") << true;
+}
+
+void TestWidgets::hourListChoiceStaysMarked()
+{
+    QFETCH(bool, themeChangesLater);
+
+    // An unfocused selection in light grey with black text, as Windows has
+    // it; and the plain Windows style, which fills a selected row with the
+    // palette's colour and dots the focus on the row's edge.
+    const QPalette saved = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(saved); });
+    QPalette windows = saved;
+    windows.setColor(QPalette::Inactive, QPalette::Highlight, QColor(0xF0, 0xF0, 0xF0));
+    windows.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::black);
+    if (!themeChangesLater)
+        QApplication::setPalette(windows);
+    const std::unique_ptr<QStyle> style(QStyleFactory::create(u"Windows"_s));
+    QWidget window;
+    QStringListModel model({u"10"_s});
+    auto *list = new HourList(&window);
+    list->setStyle(style.get());
+    list->setModel(&model);
+    auto *description = new QPlainTextEdit(&window);
+    description->move(0, list->height());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    if (themeChangesLater) {
+        QApplication::setPalette(windows); // reaches the window through its event queue
+        QTRY_COMPARE(window.palette().color(QPalette::Inactive, QPalette::Highlight), QColor(0xF0, 0xF0, 0xF0));
+    }
+    const QRect row = list->visualRect(model.index(0)).adjusted(2, 2, -2, -2); // inside the dots
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+    QTRY_VERIFY(list->hasFocus());
+    const QImage focused = list->viewport()->grab(row).toImage();
+    const QPoint ground(row.width() - 1, row.height() / 2); // past the text
+    QCOMPARE(focused.pixelColor(ground), windows.color(QPalette::Active, QPalette::Highlight));
+
+    description->setFocus();
+    QTRY_VERIFY(description->hasFocus());
+    const QImage unfocused = list->viewport()->grab(row).toImage();
+    QCOMPARE(unfocused.pixelColor(ground), focused.pixelColor(ground));
+    QCOMPARE(unfocused, focused); // the text's ink too
 }
 
 QTEST_MAIN(TestWidgets)
