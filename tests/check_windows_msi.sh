@@ -1,12 +1,28 @@
 #!/usr/bin/env bash
 # The installer under Wine, as a school's administrator uses it: a silent
 # install for all users puts the program under Program Files with a Start
-# menu entry, the program starts from there and shows its window, and a
+# menu entry, Apps & features lists it with its place, its size and no
+# Modify button, the program starts from there and shows its window, and a
 # silent uninstall takes both away again.
 # usage: check_windows_msi.sh ravelinta-VERSION-x64.msi
 set -euo pipefail
 export WINEPREFIX=${RAVELINTA_WINEPREFIX:?}
 msi=$(realpath "$1")
+fail() { echo "$*" >&2; exit 1; }
+
+# A row's second column in one of the installer's tables.
+column2() { msiinfo export "$msi" "$1" | tr -d '\r' | awk -F'\t' -v key="$2" '$1 == key { print $2 }'; }
+[ "$(column2 Property ARPNOMODIFY)" = 1 ] || fail "Apps & features would offer to modify the installation"
+# The size is that of the files installed, in KB rounded up.
+bytes=$(msiinfo export "$msi" File | tr -d '\r' | awk -F'\t' 'NR > 3 { sum += $4 } END { print sum }')
+[ "$(column2 Property ARPSIZE)" = "$(((bytes + 1023) / 1024))" ] ||
+    fail "installed size $(column2 Property ARPSIZE) KB, the files are $bytes bytes"
+# The shortcut's Bulgarian description, read as a machine of another
+# language reads it: the database must say its code page.
+description=$(WINDOWS_LANGUAGE=en msiinfo export "$msi" Shortcut | tr -d '\r' | awk -F'\t' 'NR > 3 { print $7 }')
+[ "$description" = "Позиции върху циферблат: упражнение по информатика" ] ||
+    fail "the Start menu entry's description reads: $description"
+
 here=$(cd "$(dirname "$0")" && pwd)
 run=$here/../platforms/windows/wine-run.sh
 drive=${RAVELINTA_WINEPREFIX:?}/drive_c
@@ -36,6 +52,9 @@ export DISPLAY=:$(cat "$display")
 "$run" msiexec /i "$(win "$msi")" /qn
 [ -f "$program" ] || { echo "not installed: $program" >&2; exit 1; }
 [ -n "$(shortcut)" ] || { echo "no Start menu entry" >&2; exit 1; }
+uninstall_key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$(column2 Property ProductCode)"
+location=$("$run" reg query "$uninstall_key" /v InstallLocation | tr -d '\r' | awk -F'    ' '$2 == "InstallLocation" { print $4 }')
+[ "$location" = 'C:\Program Files\Ravelinta\' ] || fail "Apps & features has it installed at '$location'"
 
 # Started from where it is installed, it shows its window within 60 s. The
 # search is repeated: xdotool's --sync gives up at the first window that

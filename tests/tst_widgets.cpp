@@ -3,10 +3,13 @@
 #include "widgets/dialcanvas.h"
 #include "widgets/hourlist.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStringListModel>
+#include <QStyleFactory>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -23,6 +26,8 @@ private slots:
     void canvasPressesInUserUnits();
     void hourListKeysAndButtons_data();
     void hourListKeysAndButtons();
+    void hourListChoiceStaysMarked_data();
+    void hourListChoiceStaysMarked();
 };
 
 namespace {
@@ -247,6 +252,50 @@ void TestWidgets::hourListKeysAndButtons()
         QTest::keyClick(list, action.key, action.modifiers);
     QCOMPARE(list->ListIndex(), row);
     QCOMPARE(spy.count(), clicks);
+}
+
+void TestWidgets::hourListChoiceStaysMarked_data()
+{
+    QTest::addColumn<bool>("themeChangesLater"); // than the list is made
+    QTest::newRow("palette before the list") << false;
+    QTest::newRow("palette changed while it shows") << true;
+}
+
+void TestWidgets::hourListChoiceStaysMarked()
+{
+    QFETCH(bool, themeChangesLater);
+    // An unfocused selection in light grey, as Windows has it, in the plain
+    // Windows style: a selected row filled with the palette's colour, the
+    // focus dotted on its edge.
+    const QPalette saved = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(saved); });
+    QPalette windows = saved;
+    windows.setColor(QPalette::Inactive, QPalette::Highlight, QColor(0xF0, 0xF0, 0xF0));
+    windows.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::black);
+    if (!themeChangesLater)
+        QApplication::setPalette(windows);
+    const std::unique_ptr<QStyle> style(QStyleFactory::create(u"Windows"_s));
+    QStringListModel model({u"10"_s});
+    HourList list;
+    list.setStyle(style.get());
+    list.setModel(&model);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    if (themeChangesLater) {
+        QApplication::setPalette(windows);
+        QCoreApplication::sendPostedEvents(); // it reaches windows through their event queues
+    }
+    const QRect row = list.visualRect(model.index(0)).adjusted(2, 2, -2, -2); // inside the dots
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, row.center());
+    QTRY_VERIFY(list.hasFocus());
+    const QImage focused = list.viewport()->grab(row).toImage();
+    const QPoint ground(row.width() - 1, row.height() / 2); // past the text
+    QCOMPARE(focused.pixelColor(ground), windows.color(QPalette::Active, QPalette::Highlight));
+
+    list.clearFocus();
+    const QImage unfocused = list.viewport()->grab(row).toImage();
+    QCOMPARE(unfocused.pixelColor(ground), focused.pixelColor(ground));
+    QCOMPARE(unfocused, focused); // the text's ink too
 }
 
 QTEST_MAIN(TestWidgets)

@@ -10,6 +10,7 @@ HourList::HourList(QWidget *parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    keepChoiceMarked();
 }
 
 void HourList::setModel(QAbstractItemModel *model)
@@ -25,6 +26,32 @@ int HourList::ListIndex() const
 {
     const QModelIndexList selected = selectionModel() ? selectionModel()->selectedIndexes() : QModelIndexList();
     return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+void HourList::changeEvent(QEvent *event)
+{
+    QListView::changeEvent(event);
+    // A new theme brings its own unfocused colours back.
+    if (event->type() == QEvent::PaletteChange)
+        keepChoiceMarked();
+}
+
+void HourList::keepChoiceMarked()
+{
+    // A view that has lost the focus draws its selection in the inactive
+    // colours, which Windows makes a light grey that a projector washes out:
+    // the chosen hour must stay plain to see while the pupil reads on.
+    QPalette colours = palette();
+    bool changed = false;
+    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText}) {
+        const QBrush active = colours.brush(QPalette::Active, role);
+        if (colours.brush(QPalette::Inactive, role) != active) {
+            colours.setBrush(QPalette::Inactive, role, active);
+            changed = true;
+        }
+    }
+    if (changed)
+        setPalette(colours); // raises PaletteChange once more, which then changes nothing
 }
 
 QModelIndex HourList::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)

@@ -8,7 +8,8 @@
 // chooses; a choice is never taken back, not even with Ctrl. Click is
 // raised whenever the user chooses a row, including a press on the row that
 // is already chosen, or Space or Enter on it, so choosing the same row
-// again acts again.
+// again acts again. The chosen row keeps its focused colours when the
+// focus moves on.
 class HourList : public QListView
 {
     Q_OBJECT
@@ -28,6 +29,7 @@ signals:
     void Click();
 
 protected:
+    void changeEvent(QEvent *event) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
                                                          const QEvent *event = nullptr) const override;
@@ -39,5 +41,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    void keepChoiceMarked();
+
     bool m_stepping = false;
 };
