@@ -24,6 +24,9 @@ HelpDialog::HelpDialog(const QList<QAction *> &commands, QWidget *parent)
     page->setObjectName(u"HelpText"_s);
     page->setAccessibleName(u"Помощ"_s);
     page->setHtml(text(commands));
+    // A caret, so that the arrow keys move through it line by line and a
+    // screen reader reads each line it reaches.
+    page->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);

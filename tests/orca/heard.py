@@ -20,7 +20,8 @@ STEPS = [
     ("Escape", None),
     ("Menu", r"^Увеличи\."),
     ("Escape", None),
-    ("F1", r"Помощ"),                                     # the help, read where it opens
+    ("F1", r"Помощ"),                                     # the help opens...
+    ("Down", r"^Упражнение за позициите по часовник"),    # ...and is read line by line
     ("Escape", None),
 ]
 # Then the rest of the round, answered with the same row, to its end.
