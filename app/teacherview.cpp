@@ -30,6 +30,7 @@ constexpr double InteriorArc = 50;
 const QPointF CentralLabel(545, 300); // between the rays to 12 and 1
 const QPointF InteriorLabel(350, 150); // beside hour 12's corner, inside
 const QPointF AngleLabel(20, 20);      // the dial's top-left corner
+constexpr double BelowAngleLabel = 90; // dial units: where a label clear of the angle's text may begin
 
 
 QPainterPath arc(QPointF centre, double radius, double from, double sweep)
@@ -145,7 +146,9 @@ void TeacherView::draw()
         for (const double edge : dial::sectorEdgesOf(dial::hourAt(*m_degrees))) {
             chosen.moveTo(Centre);
             chosen.lineTo(towards(Centre, edge, RayLength));
-            figures << text(dial::wholeDegreesText(edge), towards(Centre, edge, EdgeLabelReach) + EdgeLabelOffset);
+            QPointF at = towards(Centre, edge, EdgeLabelReach) + EdgeLabelOffset;
+            at.setY(std::max(at.y(), BelowAngleLabel)); // the edges near 12 o'clock, under the angle
+            figures << text(dial::wholeDegreesText(edge), at);
         }
         figures << line(chosen, ChosenEdgeColour, FigureWidth, Qt::DashLine);
     }
