@@ -7,6 +7,8 @@
 
 #include <QtMath>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 using dial::Centre;
 using dial::towards;
