@@ -3,24 +3,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QStringListModel>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The window's layout is designed in twips; fifteen make one logical pixel
-// (1440 twips per inch at 96 dots per inch). Qt scales logical pixels to the
-// screen, so this is the only conversion we need.
-constexpr int TwipsPerPixel = 15;
-
-} // namespace
-
-QRect twips(int left, int top, int width, int height)
-{
-    const auto pixels = [](int value) { return qRound(double(value) / TwipsPerPixel); };
-    return {pixels(left), pixels(top), pixels(width), pixels(height)};
-}
 
 void setColour(QWidget &widget, QPalette::ColorRole role, const QColor &colour)
 {
@@ -48,13 +32,6 @@ void dressLabel(QLabel &label, const QString &name, quint32 bgr)
     label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setBackground(label, bgr);
     setColour(label, QPalette::WindowText, Qt::black);
-}
-
-QStringListModel *makeList(QObject *parent, const QString &name, const QStringList &rows)
-{
-    auto *list = new QStringListModel(rows, parent);
-    list->setObjectName(name);
-    return list;
 }
 
 namespace {

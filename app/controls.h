@@ -9,14 +9,10 @@
 
 class QLabel;
 class QPlainTextEdit;
-class QStringListModel;
 class QWidget;
 class QObject;
 
 // The pieces the window is built from, as its design describes them.
-
-// A rectangle given in twips, in logical pixels at 100 %.
-QRect twips(int left, int top, int width, int height);
 
 void setColour(QWidget &widget, QPalette::ColorRole role, const QColor &colour);
 // A background in the design's colour notation, 0x00BBGGRR.
@@ -27,8 +23,6 @@ void setBackground(QWidget &widget, quint32 bgr);
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, quint32 bgr);
 // The same for a label made elsewhere.
 void dressLabel(QLabel &label, const QString &name, quint32 bgr);
-// A list of texts, shown or not.
-QStringListModel *makeList(QObject *parent, const QString &name, const QStringList &rows = {});
 
 // The hamburger as a window icon (16 to 64 pixels) and as the marker's
 // picture (32 to 256 pixels, for every zoom).

@@ -3,10 +3,8 @@
 #include "app/controls.h"
 #include "dial/dialgeometry.h"
 #include "widgets/announcement.h"
-#include "widgets/designlayout.h"
-#include "widgets/dialcanvas.h"
+#include "widgets/clockdial.h"
 
-#include <QLabel>
 
 using namespace Qt::StringLiterals;
 using dial::Centre;
@@ -22,7 +20,6 @@ constexpr int TextMargin = 4;              // pixels at 100 %
 
 // Black on the dial's blue (6.4:1), over the teacher's view's lines.
 constexpr Qt::GlobalColor FigureColour = Qt::black;
-constexpr int FigureLayer = 1;
 constexpr qreal ArrowWidth = 4; // pixels at 100 %
 constexpr qreal RingWidth = 3;
 constexpr double ArrowLength = 330; // dial units: well inside the circle of hours
@@ -42,41 +39,38 @@ quint32 roundSeed()
 
 } // namespace
 
-Practice::Practice(DialCanvas &dial, QWidget &description, DesignLayout &layout, QRect place, QObject *parent)
+Practice::Practice(ClockDial &dial, QWidget &description, Announcement &panel, QObject *parent)
     : QObject(parent)
     , m_dial(dial)
     , m_description(description)
-    , m_layout(layout)
-    , m_place(place)
+    , m_panel(panel)
 {
-    connect(&layout, &DesignLayout::zoomChanged, this, &Practice::setZoom);
+    setObjectName(u"Practice"_s);
+    dressLabel(panel, u"Practice"_s, TextGround);
+    panel.setWordWrap(true);
+    panel.setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setZoom(1);
+    connect(&dial, &ClockDial::hourChosen, this, [this](int hour, double, bool answers) { chose(hour, answers); });
+    connect(&dial, &ClockDial::highlightEnded, this, &Practice::highlightEnded);
 }
 
 void Practice::setOn(bool on)
 {
     m_on = on;
-    // Until practice is first switched on, the window has no trace of it.
-    if (on && !m_panel) {
-        m_panel = new Announcement(m_description.parentWidget());
-        dressLabel(*m_panel, u"Practice"_s, TextGround);
-        m_panel->setWordWrap(true);
-        m_panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-        m_layout.addWidget(m_panel, m_place);
-        setZoom(m_layout.zoom());
-    }
     if (on)
         m_round = dial::PracticeRound(roundSeed());
-    m_description.setVisible(!on);
+    // The centre dot points nowhere: in practice a press on it is no answer.
+    m_dial.setCentrePressIgnored(on);
     // The first task is in place before the panel shows: a screen reader
     // says the panel as it appears.
     show();
-    if (m_panel)
-        m_panel->setVisible(on);
+    m_description.setVisible(!on);
+    m_panel.setVisible(on);
 }
 
-void Practice::chose(qint16 hour)
+void Practice::chose(int hour, bool answers)
 {
-    if (m_on && (m_round.choose(hour) || m_round.phase() == dial::PracticeRound::Phase::Asking))
+    if (m_on && answers && (m_round.choose(qint16(hour)) || m_round.phase() == dial::PracticeRound::Phase::Asking))
         show();
 }
 
@@ -90,19 +84,17 @@ void Practice::highlightEnded()
 
 void Practice::setZoom(qreal zoom)
 {
-    if (!m_panel)
-        return;
     QFont font = designFont(int(TextPoints));
     font.setPointSizeF(TextPoints * zoom);
-    m_panel->setFont(font);
-    m_panel->setMargin(qRound(TextMargin * zoom));
+    m_panel.setFont(font);
+    m_panel.setMargin(qRound(TextMargin * zoom));
 }
 
 void Practice::show()
 {
-    QList<DialCanvas::Figure> figures;
+    QList<ClockDial::Figure> figures;
     if (!m_on) {
-        m_dial.setFigures(FigureLayer, figures);
+        m_dial.setFigures(ClockDial::Layer::Practice, figures);
         m_dial.setItemDescription({});
         return;
     }
@@ -116,16 +108,16 @@ void Practice::show()
     if (asking)
         emit taskAsked();
     if (m_round.phase() == Phase::Finished) {
-        m_panel->setText(m_round.endText());
-        m_panel->announce(m_round.endText());
+        m_panel.setText(m_round.endText());
+        m_panel.announce(m_round.endText());
     } else {
         // Where the round is goes with the score: four lines fill the place.
         QStringList lines{m_round.taskText()};
         if (m_round.phase() == Phase::Answered)
             lines << m_round.feedbackText();
         lines << u"%1. %2"_s.arg(m_round.progressText(), m_round.scoreText());
-        m_panel->setText(lines.join(u'\n'));
-        m_panel->announce(asking ? u"%1. %2"_s.arg(m_round.progressText(), m_round.taskText())
+        m_panel.setText(lines.join(u'\n'));
+        m_panel.announce(asking ? u"%1. %2"_s.arg(m_round.progressText(), m_round.taskText())
                                  : u"%1 %2"_s.arg(m_round.feedbackText(), m_round.scoreText()));
 
         if (task.kind == dial::PracticeRound::Kind::ReadArrow) {
@@ -135,13 +127,13 @@ void Practice::show()
             arrow.moveTo(towards(tip, task.arrowDegrees + 180 - HeadSpread, HeadLength));
             arrow.lineTo(tip);
             arrow.lineTo(towards(tip, task.arrowDegrees + 180 + HeadSpread, HeadLength));
-            figures << DialCanvas::Figure{arrow, FigureColour, ArrowWidth, Qt::SolidLine, {}, {}};
+            figures << ClockDial::Figure{arrow, FigureColour, ArrowWidth, Qt::SolidLine, {}, {}};
         }
         if (m_round.phase() == Phase::Answered) {
             QPainterPath ring;
             ring.addEllipse(dial::hourPoint(task.hour, Centre), RingRadius, RingRadius);
-            figures << DialCanvas::Figure{ring, FigureColour, RingWidth, Qt::SolidLine, {}, {}};
+            figures << ClockDial::Figure{ring, FigureColour, RingWidth, Qt::SolidLine, {}, {}};
         }
     }
-    m_dial.setFigures(FigureLayer, figures);
+    m_dial.setFigures(ClockDial::Layer::Practice, figures);
 }

@@ -5,9 +5,8 @@
 #include <QObject>
 #include <QRect>
 
-class DesignLayout;
-class DialCanvas;
 class Announcement;
+class ClockDial;
 class QWidget;
 
 // Practice: the program asks and the pupil answers by choosing an hour, as
@@ -19,33 +18,29 @@ class Practice : public QObject
     Q_OBJECT
 
 public:
-    // The practice text takes the place of `description`, at `place` in the
-    // window's design.
-    Practice(DialCanvas &dial, QWidget &description, DesignLayout &layout, QRect place, QObject *parent);
+    // Asks on `dial`; on, its text in `panel` takes the place of `description`.
+    Practice(ClockDial &dial, QWidget &description, Announcement &panel, QObject *parent);
 
     const dial::PracticeRound &round() const { return m_round; }
 
-    bool isOn() const { return m_on; }
     void setOn(bool on);
-    // The pupil chose `hour` as an answer (not merely passed it with the keys).
-    void chose(qint16 hour);
-    // The highlight of a choice has ended: time for the next task.
-    void highlightEnded();
+    // The panel's type follows the window's zoom.
+    void setZoom(qreal zoom);
 
 signals:
     // A new task asks: the last answer's figures are over.
     void taskAsked();
 
 private:
-    // The type follows the window's zoom.
-    void setZoom(qreal zoom);
+    // The pupil chose `hour`, as an answer or only passing over it.
+    void chose(int hour, bool answers);
+    // The highlight of a choice has ended: time for the next task.
+    void highlightEnded();
     void show();
 
-    DialCanvas &m_dial;
+    ClockDial &m_dial;
     QWidget &m_description;
-    DesignLayout &m_layout;
-    QRect m_place;
-    Announcement *m_panel = nullptr;
+    Announcement &m_panel;
     dial::PracticeRound m_round{0}; // a new round each time practice is switched on
     bool m_on = false;
 };

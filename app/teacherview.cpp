@@ -2,10 +2,8 @@
 
 #include "dial/dialgeometry.h"
 #include "dial/numbertext.h"
-#include "dial/teacherview.h"
-#include "widgets/dialcanvas.h"
+#include "widgets/clockdial.h"
 
-#include <QtMath>
 
 #include <algorithm>
 
@@ -20,7 +18,6 @@ namespace {
 constexpr Qt::GlobalColor LineColour = Qt::white;
 constexpr Qt::GlobalColor TextColour = Qt::black;
 constexpr Qt::GlobalColor ChosenEdgeColour = Qt::yellow;
-constexpr int FigureLayer = 0; // under practice's arrow
 constexpr qreal FigureWidth = 2;  // pixels at 100 %
 constexpr qreal EdgeWidth = 1;
 constexpr double RayLength = 480; // dial units, to near the dial's edge
@@ -42,29 +39,24 @@ QPainterPath arc(QPointF centre, double radius, double from, double sweep)
     return path;
 }
 
-DialCanvas::Figure line(const QPainterPath &path, const QColor &colour, qreal width,
+ClockDial::Figure line(const QPainterPath &path, const QColor &colour, qreal width,
                         Qt::PenStyle style = Qt::SolidLine)
 {
     return {path, colour, width, style, {}, {}};
 }
 
-DialCanvas::Figure text(const QString &text, QPointF at)
+ClockDial::Figure text(const QString &text, QPointF at)
 {
     return {{}, TextColour, 1, Qt::SolidLine, text, at};
 }
 
-// The direction of `to` from `from`, as the figures measure it.
-double direction(QPointF from, QPointF to)
-{
-    return qRadiansToDegrees(std::atan2(from.y() - to.y(), to.x() - from.x()));
-}
-
 } // namespace
 
-TeacherView::TeacherView(DialCanvas &dial, QObject *parent)
+TeacherView::TeacherView(ClockDial &dial, QObject *parent)
     : QObject(parent)
     , m_dial(dial)
 {
+    connect(&dial, &ClockDial::hourChosen, this, [this](int, double degrees) { chose(degrees); });
 }
 
 void TeacherView::setShown(bool shown)
@@ -80,13 +72,6 @@ void TeacherView::chose(double degrees)
         draw();
 }
 
-void TeacherView::choseHour(qint16 hour)
-{
-    // The same computation as a press at the hour's point.
-    const QPointF point = dial::hourPoint(hour, Centre);
-    chose(dial::angle(float(point.x()) - float(Centre.x()), float(Centre.y()) - float(point.y())));
-}
-
 void TeacherView::forgetChoice()
 {
     m_degrees.reset();
@@ -94,17 +79,14 @@ void TeacherView::forgetChoice()
         draw();
 }
 
-QString TeacherView::angleText() const
-{
-    return m_degrees ? dial::angleText(*m_degrees) : QString();
-}
-
 void TeacherView::draw()
 {
-    emit angleShown(m_shown ? angleText() : QString());
-    QList<DialCanvas::Figure> figures;
+    const QString angle = m_degrees ? dial::angleText(*m_degrees) : QString();
+    // The angle is told with the hour it chose.
+    m_dial.setCurrentItemDetail(m_shown ? angle : QString());
+    QList<ClockDial::Figure> figures;
     if (!m_shown) {
-        m_dial.setFigures(FigureLayer, figures);
+        m_dial.setFigures(ClockDial::Layer::TeacherView, figures);
         return;
     }
     // The regular 12-gon: its sides join the hour points in order.
@@ -130,11 +112,13 @@ void TeacherView::draw()
     central.lineTo(twelve);
     central.moveTo(Centre);
     central.lineTo(one);
-    central.addPath(arc(Centre, CentralArc, direction(Centre, one), dial::centralAngle()));
+    central.addPath(arc(Centre, CentralArc, dial::angleAt(one), dial::SectorDegrees));
+    // The side from 12 to 11, as seen from 12's corner.
+    const double towardsEleven = dial::angleAt(Centre + eleven - twelve);
     figures << line(central, LineColour, FigureWidth)
-            << line(arc(twelve, InteriorArc, direction(twelve, eleven), dial::interiorAngle()), LineColour, FigureWidth)
-            << text(u"%1°"_s.arg(dial::centralAngle()), CentralLabel)
-            << text(u"%1°"_s.arg(dial::interiorAngle()), InteriorLabel);
+            << line(arc(twelve, InteriorArc, towardsEleven, dial::InteriorDegrees), LineColour, FigureWidth)
+            << text(u"%1°"_s.arg(dial::SectorDegrees), CentralLabel)
+            << text(u"%1°"_s.arg(dial::InteriorDegrees), InteriorLabel);
 
     // The last choice's direction and its angle, then the edges of the
     // sector it fell in, drawn over it with their angles: a direction just
@@ -143,7 +127,7 @@ void TeacherView::draw()
         QPainterPath ray(Centre);
         ray.lineTo(towards(Centre, *m_degrees, RayLength));
         ray.addPath(arc(Centre, DirectionArc, 0, *m_degrees));
-        figures << line(ray, TextColour, FigureWidth) << text(angleText(), AngleLabel);
+        figures << line(ray, TextColour, FigureWidth) << text(angle, AngleLabel);
         QPainterPath chosen;
         for (const double edge : dial::sectorEdgesOf(dial::hourAt(*m_degrees))) {
             chosen.moveTo(Centre);
@@ -154,5 +138,5 @@ void TeacherView::draw()
         }
         figures << line(chosen, ChosenEdgeColour, FigureWidth, Qt::DashLine);
     }
-    m_dial.setFigures(FigureLayer, figures);
+    m_dial.setFigures(ClockDial::Layer::TeacherView, figures);
 }

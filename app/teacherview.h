@@ -5,40 +5,31 @@
 
 #include <optional>
 
-class DialCanvas;
+class ClockDial;
 
 // The teacher's view: the geometry behind the exercise, drawn on the dial in
 // dial units (the regular 12-gon through the hour points, the twelve sector
 // edges that turn a direction into an hour, the 12-gon's central and
 // interior angles) and, after each choice, the direction that chose it with
-// its angle as the program computed it. Off, it draws nothing.
+// its angle as the program computed it, also told with the chosen hour.
+// Off, it draws nothing.
 class TeacherView : public QObject
 {
     Q_OBJECT
 
 public:
-    TeacherView(DialCanvas &dial, QObject *parent);
+    // Draws on `dial` and follows its choices.
+    TeacherView(ClockDial &dial, QObject *parent);
 
-    bool isShown() const { return m_shown; }
     void setShown(bool shown);
-
-    // A choice in the direction at `degrees`, as the dial's angle gave it;
-    // a choice of `hour` from the list or the keys, in its point's direction.
-    void chose(double degrees);
-    void choseHour(qint16 hour);
     // No choice to show any more (a new practice task has come).
     void forgetChoice();
-    // "a = 123,69°" for the last choice, or nothing before one.
-    QString angleText() const;
-
-signals:
-    // The angle shown of the last choice, "a = 123,69°", or nothing.
-    void angleShown(const QString &text);
 
 private:
+    void chose(double degrees);
     void draw();
 
-    DialCanvas &m_dial;
+    ClockDial &m_dial;
     bool m_shown = false;
     std::optional<double> m_degrees;
 };

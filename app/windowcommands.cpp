@@ -2,9 +2,7 @@
 
 #include "app/fullscreenexit.h"
 #include "app/helpdialog.h"
-#include "dial/zoom.h"
-#include "widgets/designlayout.h"
-#include "widgets/zoomstyle.h"
+#include "app/windowzoom.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -12,32 +10,21 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QScreen>
-#include <QWheelEvent>
 
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-constexpr int WheelNotch = 120; // eighths of a degree
-
-} // namespace
-
-WindowCommands::WindowCommands(QWidget &window, DesignLayout &layout)
+WindowCommands::WindowCommands(QWidget &window, WindowZoom &zoom, QPlainTextEdit &description)
     : QObject(&window)
     , m_window(window)
-    , m_layout(layout)
-    , m_style(new ZoomStyle(this))
-    , m_fontPoints(window.font().pointSizeF())
+    , m_zoom(zoom)
 {
+    setObjectName(u"WindowCommands"_s);
     m_zoomIn = addAction(u"Увеличи"_s, {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-                         [this] { zoomBy(+1); });
-    m_zoomOut = addAction(u"Намали"_s, {QKeySequence::ZoomOut}, [this] { zoomBy(-1); });
-    m_actualSize = addAction(u"Нормален размер"_s, {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] {
-        m_window.resize(dial::zoomedSize(m_layout.designSize(), dial::ZoomSteps.front()));
-    });
+                         [this] { m_zoom.zoomBy(+1); });
+    m_zoomOut = addAction(u"Намали"_s, {QKeySequence::ZoomOut}, [this] { m_zoom.zoomBy(-1); });
+    m_actualSize = addAction(u"Нормален размер"_s, {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { m_zoom.actualSize(); });
     m_fullScreen = addAction(u"Цял екран"_s, {QKeySequence(Qt::Key_F11)},
                              [this] { m_window.setWindowState(m_window.windowState() ^ Qt::WindowFullScreen); });
     m_fullScreen->setCheckable(true);
@@ -62,18 +49,12 @@ WindowCommands::WindowCommands(QWidget &window, DesignLayout &layout)
         QApplication::sendEvent(focus, &event);
     });
 
-    // Ctrl+wheel zooms over every control of the window, the list and the
-    // description included, which would otherwise scroll or zoom their text.
+    // A menu asked for by the window, or by the description for its own.
     m_window.installEventFilter(this);
-    const QList<QWidget *> controls = m_window.findChildren<QWidget *>();
-    for (QWidget *control : controls)
-        control->installEventFilter(this);
-    const QList<QPlainTextEdit *> texts = m_window.findChildren<QPlainTextEdit *>();
-    for (QPlainTextEdit *text : texts)
-        addOwnMenu(*text);
+    description.installEventFilter(this);
+    addOwnMenu(description);
 
-    connect(&m_layout, &DesignLayout::zoomChanged, this, &WindowCommands::followZoom);
-    m_style->apply(m_window);
+    connect(&m_zoom, &WindowZoom::changed, this, &WindowCommands::updateEnabled);
     updateEnabled();
 }
 
@@ -100,8 +81,7 @@ void WindowCommands::showHelp()
     if (!m_help)
         m_help = new HelpDialog(m_menu, &m_window);
     // A window of its own takes the program's type and zoom as it opens.
-    m_help->setFont(m_window.font());
-    m_style->apply(*m_help);
+    m_zoom.dress(*m_help);
     m_help->fitText();
     m_help->show();
     m_help->raise();
@@ -132,8 +112,7 @@ void WindowCommands::popUpMenu(QPoint globalPos, QMenu *menu)
                 QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(seen));
         }
     });
-    menu->setFont(m_window.font());
-    m_style->apply(*menu);
+    m_zoom.dress(*menu);
     menu->popup(globalPos);
     if (m_menuFromKeyboard) {
         // Opened from the keyboard, as menus are elsewhere: on its first
@@ -149,22 +128,7 @@ void WindowCommands::popUpMenu(QPoint globalPos, QMenu *menu)
 
 bool WindowCommands::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Wheel) {
-        const auto *wheel = static_cast<QWheelEvent *>(event);
-        if (wheel->modifiers() & Qt::ControlModifier) {
-            m_wheelTurn += wheel->angleDelta().y();
-            const int notches = m_wheelTurn / WheelNotch;
-            m_wheelTurn -= notches * WheelNotch;
-            zoomBy(notches);
-            return true;
-        }
-    } else if (watched == &m_window
-               && (event->type() == QEvent::WindowStateChange || event->type() == QEvent::Show
-                   || event->type() == QEvent::Move)) {
-        // The window manager's frame comes after the window is shown, and
-        // with it the room left for a larger step.
-        updateEnabled();
-    } else if (event->type() == QEvent::ContextMenu) {
+    if (event->type() == QEvent::ContextMenu) {
         // Asked for by a control (the description has its own menu) or,
         // where no control takes it, by the window.
         const auto *request = static_cast<QContextMenuEvent *>(event);
@@ -180,45 +144,11 @@ bool WindowCommands::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-bool WindowCommands::resizable() const
-{
-    // Maximised or full screen, the screen is filled already.
-    return !(m_window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
-}
-
-double WindowCommands::largestZoom() const
-{
-    const QScreen *screen = m_window.screen();
-    const QSize frame = m_window.frameGeometry().size() - m_window.size();
-    const QSize available = screen ? screen->availableGeometry().size() - frame : m_layout.designSize();
-    return dial::ZoomSteps[dial::largestZoomStep(m_layout.designSize(), available)];
-}
-
-void WindowCommands::zoomBy(int steps)
-{
-    if (steps == 0 || !resizable())
-        return;
-    const double zoom = std::min(dial::nextZoomStep(m_layout.zoom(), steps), std::max(largestZoom(), m_layout.zoom()));
-    m_window.resize(dial::zoomedSize(m_layout.designSize(), zoom));
-}
-
-void WindowCommands::followZoom(qreal zoom)
-{
-    QFont font = m_window.font();
-    font.setPointSizeF(m_fontPoints * zoom);
-    m_window.setFont(font);
-    m_style->setZoom(zoom);
-    m_style->apply(m_window);
-    updateEnabled();
-}
-
 void WindowCommands::updateEnabled()
 {
-    const bool normal = resizable();
-    const qreal zoom = m_layout.zoom();
-    m_zoomIn->setEnabled(normal && zoom < largestZoom());
-    m_zoomOut->setEnabled(normal && zoom > dial::ZoomSteps.front());
-    m_actualSize->setEnabled(normal && zoom != dial::ZoomSteps.front());
+    m_zoomIn->setEnabled(m_zoom.canZoomIn());
+    m_zoomOut->setEnabled(m_zoom.canZoomOut());
+    m_actualSize->setEnabled(m_zoom.canZoomToActualSize());
     const bool fullScreen = m_window.windowState() & Qt::WindowFullScreen;
     m_fullScreen->setChecked(fullScreen);
     m_fullScreen->setEnabled(!m_keepFullScreen);

@@ -6,26 +6,23 @@
 
 #include <functional>
 
-class DesignLayout;
 class HelpDialog;
 class QAction;
 class QMenu;
 class QPlainTextEdit;
-class ZoomStyle;
+class WindowZoom;
 
 // The window's commands, each an action with its keys: zoom in, zoom out,
 // actual size, full screen, the teacher's view, practice, help and close; and the
 // context menu that lists them, opened by a right press on the window or
-// the menu key.
-// The zoom is the window's size: a command resizes the window, and the
-// window's layout draws it at the zoom that fits. The fonts and the style's
-// sizes follow that zoom.
+// the menu key. Each is enabled only where it can act.
 class WindowCommands : public QObject
 {
     Q_OBJECT
 
 public:
-    WindowCommands(QWidget &window, DesignLayout &layout);
+    // `description` has a menu of its own, which the commands follow.
+    WindowCommands(QWidget &window, WindowZoom &zoom, QPlainTextEdit &description);
 
     // The teacher's view and practice, switched on and off.
     QAction *teacherView() const { return m_teacherView; }
@@ -46,17 +43,10 @@ private:
     void addOwnMenu(QPlainTextEdit &text);
     QAction *addAction(const QString &text, const QList<QKeySequence> &keys, const std::function<void()> &command);
     void showHelp();
-    void zoomBy(int steps);
-    void followZoom(qreal zoom);
     void updateEnabled();
-    bool resizable() const;
-    double largestZoom() const;
 
     QWidget &m_window;
-    DesignLayout &m_layout;
-    ZoomStyle *m_style = nullptr;
-    qreal m_fontPoints = 0;
-    int m_wheelTurn = 0;
+    WindowZoom &m_zoom;
     QList<QAction *> m_menu;
     QAction *m_zoomIn = nullptr;
     QAction *m_zoomOut = nullptr;

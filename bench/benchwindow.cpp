@@ -9,6 +9,7 @@
 
 #include "app/applicationsetup.h"
 #include "app/mainwindow.h"
+#include "widgets/clockdial.h"
 #include "widgets/hourlist.h"
 
 #include <QAction>
@@ -187,7 +188,7 @@ int main(int argc, char *argv[])
         // The dial repainted whole, 50 times, with the teacher's view off and
         // on after a press, at 100 % and at 250 % (the largest step on the
         // projector's screen): the median of each.
-        auto *mainWindow = static_cast<MainWindow *>(window.get());
+        auto *dial = window->findChild<ClockDial *>();
         QAction *view = nullptr;
         for (QAction *action : window->actions()) {
             if (action->isCheckable() && action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_T))
@@ -204,7 +205,7 @@ int main(int argc, char *argv[])
             return times.at(times.size() / 2);
         };
         QTimer::singleShot(500, &app, [&] {
-            mainWindow->Picture1_MouseDown(600, 400);
+            dial->chooseHour(1, true);
             for (const int percent : {100, 250}) {
                 if (percent != 100) {
                     window->resize(1223, 1078);

@@ -8,7 +8,6 @@ namespace dial {
 
 namespace {
 
-constexpr double SectorDegrees = 360.0 / Hours;
 constexpr double HalfSector = SectorDegrees / 2;
 
 } // namespace
@@ -47,6 +46,11 @@ double angle(float dx, float dy)
     return t * 180.0 / Pi;
 }
 
+double angleAt(QPointF point)
+{
+    return angle(float(point.x()) - float(Centre.x()), float(Centre.y()) - float(point.y()));
+}
+
 qint16 hourAt(double degrees)
 {
     // Sector k covers (15 + 30(k - 1), 15 + 30k]; sector 0 wraps round
@@ -64,6 +68,21 @@ qint16 hourAt(double degrees)
             hour = counterclockwise[k];
     }
     return hour;
+}
+
+std::array<double, Hours> sectorEdges()
+{
+    std::array<double, Hours> edges{};
+    for (int k = 0; k < Hours; ++k)
+        edges[k] = HalfSector + SectorDegrees * k;
+    return edges;
+}
+
+std::array<double, 2> sectorEdgesOf(int hour)
+{
+    const auto turn = [](double degrees) { return std::fmod(degrees + 2 * FullTurn, FullTurn); };
+    const double middle = TwelveOClock - SectorDegrees * hour;
+    return {turn(middle - HalfSector), turn(middle + HalfSector)};
 }
 
 QPointF towards(QPointF from, double degrees, double length)

@@ -3,6 +3,8 @@
 #include <QPointF>
 #include <QtGlobal>
 
+#include <array>
+
 // The dial's geometry, both ways: where each hour lies, and which hour lies
 // in the direction of a press.
 namespace dial {
@@ -17,6 +19,11 @@ inline constexpr int Hours = 12;
 // Directions in degrees, counterclockwise from 3 o'clock.
 inline constexpr double FullTurn = 360;
 inline constexpr double TwelveOClock = 90;
+// Each hour's sector of directions, the regular 12-gon's central angle
+// between the rays to two neighbouring hours; and its interior angle,
+// (N - 2) * 180 / N.
+inline constexpr double SectorDegrees = FullTurn / Hours;
+inline constexpr double InteriorDegrees = (Hours - 2) * 180.0 / Hours;
 inline constexpr float Scale = 1000.0f;    // user units across the dial, both ways
 inline constexpr qint16 Radius = 400;      // of the circle of hour points
 inline constexpr int CentreDotWidth = 15;  // pixels
@@ -45,6 +52,10 @@ QPointF towards(QPointF from, double degrees, double length);
 // double.
 double angle(float dx, float dy);
 
+// The direction of `point` from the dial's centre, as a press there
+// measures it: the offsets are taken in single precision.
+double angleAt(QPointF point);
+
 // The hour whose 30-degree sector holds `degrees`; each sector is open
 // below and closed above, so a boundary belongs to the hour before it
 // counterclockwise (15 gives 3, 345 gives 4).
@@ -55,6 +66,15 @@ inline qint16 hourFor(float dx, float dy)
 {
     return hourAt(angle(dx, dy));
 }
+
+// Counterclockwise from 3 o'clock, in degrees: the edges between the hours'
+// sectors, 15, 45, ..., 345. A direction on an edge belongs to the hour
+// before it counterclockwise.
+std::array<double, Hours> sectorEdges();
+
+// The two edges of `hour`'s sector, the lower first (counterclockwise from 3
+// o'clock, 0 <= edge < 360): 45 and 75 for 1, 345 and 15 for 3.
+std::array<double, 2> sectorEdgesOf(int hour);
 
 // The hour `steps` hours clockwise from `hour` (counterclockwise for a
 // negative count), round past 12. From no hour (0), one step clockwise is

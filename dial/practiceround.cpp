@@ -2,7 +2,6 @@
 
 #include "dial/dialgeometry.h"
 #include "dial/numbertext.h"
-#include "dial/teacherview.h"
 
 #include <utility>
 
@@ -49,7 +48,7 @@ PracticeRound::Task PracticeRound::drawTask(Kind kind, std::optional<qint16> pre
     task.hour = previousHour ? hourAfter(*previousHour, 1 + m_random.bounded(Hours - 1))
                              : qint16(1 + m_random.bounded(Hours));
     const double degrees = sectorEdgesOf(task.hour)[0] + ArrowMargin
-                           + m_random.bounded(centralAngle() - 2 * ArrowMargin);
+                           + m_random.bounded(SectorDegrees - 2 * ArrowMargin);
     task.arrowDegrees = degrees >= FullTurn ? degrees - FullTurn : degrees;
     return task;
 }

@@ -66,3 +66,4 @@ T *control(const QObject &window, const QString &name)
         qFatal("no control %s", qPrintable(name));
     return found;
 }
+

@@ -1,6 +1,6 @@
 #include "app/applicationsetup.h"
 #include "app/mainwindow.h"
-#include "widgets/dialcanvas.h"
+#include "widgets/clockdial.h"
 #include "widgets/hourlist.h"
 
 #include <QAccessible>
@@ -81,7 +81,7 @@ void TestDesktop::dialFocusesEachChosenHour()
     MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto *dial = window.findChild<DialCanvas *>(u"Picture1"_s);
+    auto *dial = window.findChild<ClockDial *>(u"Picture1"_s);
     QTRY_VERIFY(dial->hasFocus());
     // As when a screen reader is listening.
     QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility();

@@ -6,7 +6,6 @@
 #include "dial/highlightcycle.h"
 #include "dial/numbertext.h"
 #include "dial/practiceround.h"
-#include "dial/teacherview.h"
 #include "dial/zoom.h"
 #include "testsupport.h"
 
@@ -31,7 +30,6 @@ private slots:
     void highlightEndsOnTheThirteenthTick();
     void hourAfter_data();
     void hourAfter();
-    void teacherFigures();
     void sectorOfHour_data();
     void sectorOfHour();
     void angleText_data();
@@ -205,13 +203,6 @@ void TestDial::hourAfter()
     QCOMPARE(dial::hourAfter(qint16(from), steps), qint16(hour));
 }
 
-void TestDial::teacherFigures()
-{
-    QCOMPARE(dial::sectorEdges(), (std::array<double, 12>{15, 45, 75, 105, 135, 165, 195, 225, 255, 285, 315, 345}));
-    QCOMPARE(dial::centralAngle(), 30.0);
-    QCOMPARE(dial::interiorAngle(), 150.0);
-}
-
 void TestDial::sectorOfHour_data()
 {
     QTest::addColumn<int>("hour");
@@ -344,6 +335,9 @@ void TestDial::roundTrip()
         // The default argument is the user's locale.
         const LocaleScope scope(locale);
         QCOMPARE(dial::textToSingle(dial::numberToText(value)), float(value));
+        // A point kept as text reads back as the same point, in single precision.
+        const QPointF point(value, 153.589838486225);
+        QCOMPARE(dial::PointText::of(point).read(), QPointF(float(value), 153.589838486225f));
     }
 }
 
@@ -371,6 +365,8 @@ void TestDial::rejectsText()
     QFETCH(QLocale, locale);
     QFETCH(bool, number);
     QCOMPARE(dial::textToSingle(text, locale).has_value(), number);
+    // One text that is no number, and the point has no place.
+    QCOMPARE((dial::PointText{u"500"_s, text}.read(locale).has_value()), number);
 }
 
 void TestDial::spokenNumbers_data()
@@ -394,41 +390,44 @@ void TestDial::spokenNumbers()
 
 void TestDial::practiceRound()
 {
+    // A round's rules, whatever its seed draws: each task asks in words,
+    // an arrow by its angle alone; a choice answers once; four answers
+    // wrong, one of them for each task of three.
     using Phase = dial::PracticeRound::Phase;
-    // The round that seed 2026 plays: ask for 4, 11 and 7, then four
-    // arrows, 6, an arrow and 11; answered wrongly once of each kind.
-    const qint16 sought[] = {4, 11, 7, 8, 2, 5, 8, 6, 4, 11};
-    const qint16 answers[] = {5, 11, 7, 9, 2, 5, 8, 6, 4, 1};
-    const bool arrows[] = {false, false, false, true, true, true, true, false, true, false};
-    dial::PracticeRound round(2026);
-    for (int i = 0; i < dial::PracticeRound::TaskCount; ++i) {
-        QCOMPARE(round.phase(), Phase::Asking);
-        if (!arrows[i])
-            QCOMPARE(round.taskText(), u"Посочете %1 часа."_s.arg(sought[i]));
-        else if (i == 3) // the arrow at 200° shows 8: its angle is told, never its hour
-            QCOMPARE(round.taskText(), u"Стрелката сочи под 200°. Колко часа показва?"_s);
-        QCOMPARE(round.task().hour, sought[i]);
-        QVERIFY(round.choose(answers[i]));
-        QVERIFY(!round.choose(sought[i])); // while the feedback shows: nothing
-        if (i == 0)
-            QCOMPARE(round.feedbackText(), u"Не е вярно: избрахте 5 часа, а търсеният е 4 часа."_s);
-        if (i == 9) // one hour in the singular
-            QCOMPARE(round.feedbackText(), u"Не е вярно: избрахте 1 час, а търсеният е 11 часа."_s);
-        if (i == 3)
-            QCOMPARE(round.feedbackText(), u"Не е вярно: избрахте 9 часа, а стрелката показва 8 часа."_s);
-        if (i == 4)
-            QCOMPARE(round.feedbackText(), u"Вярно!"_s);
-        round.next();
-    }
-    QCOMPARE(round.scoreText(), u"Верни отговори: 7 от 10"_s);
-    QCOMPARE(round.endText(), u"Край на кръга: 7 от 10 верни. Изберете час, за да започнете нов кръг."_s);
-    round.next(); // nothing to go on to
-    QCOMPARE(round.phase(), Phase::Finished);
+    for (const quint32 seed : {2026u, 7u}) {
+        dial::PracticeRound round(seed);
+        for (int i = 0; i < dial::PracticeRound::TaskCount; ++i) {
+            QCOMPARE(round.phase(), Phase::Asking);
+            const dial::PracticeRound::Task task = round.task();
+            const bool pointAt = task.kind == dial::PracticeRound::Kind::PointAt;
+            const QString hour = dial::hourWords(task.hour);
+            if (pointAt)
+                QCOMPARE(round.taskText(), u"Посочете %1."_s.arg(hour));
+            else
+                QCOMPARE(round.taskText(), u"Стрелката сочи под %1. Колко часа показва?"_s.arg(dial::wholeDegreesText(task.arrowDegrees)));
+            const bool wrong = i % 3 == 0;
+            const qint16 answer = wrong ? dial::hourAfter(task.hour, 1) : task.hour;
+            QVERIFY(round.choose(answer));
+            QVERIFY(!round.choose(task.hour)); // while the feedback shows: nothing
+            if (!wrong)
+                QCOMPARE(round.feedbackText(), u"Вярно!"_s);
+            else if (pointAt)
+                QCOMPARE(round.feedbackText(), u"Не е вярно: избрахте %1, а търсеният е %2."_s.arg(dial::hourWords(answer), hour));
+            else
+                QCOMPARE(round.feedbackText(),
+                         u"Не е вярно: избрахте %1, а стрелката показва %2."_s.arg(dial::hourWords(answer), hour));
+            round.next();
+        }
+        QCOMPARE(round.scoreText(), u"Верни отговори: 6 от 10"_s);
+        QCOMPARE(round.endText(), u"Край на кръга: 6 от 10 верни. Изберете час, за да започнете нов кръг."_s);
+        round.next(); // nothing to go on to
+        QCOMPARE(round.phase(), Phase::Finished);
 
-    // A choice starts the next round, which it does not answer.
-    QVERIFY(!round.choose(3));
-    QCOMPARE(round.phase(), Phase::Asking);
-    QCOMPARE(round.scoreText(), u"Верни отговори: 0 от 0"_s);
+        // A choice starts the next round, which it does not answer.
+        QVERIFY(!round.choose(3));
+        QCOMPARE(round.phase(), Phase::Asking);
+        QCOMPARE(round.scoreText(), u"Верни отговори: 0 от 0"_s);
+    }
 }
 
 void TestDial::practiceTasksOverManySeeds()

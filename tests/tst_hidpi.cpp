@@ -3,7 +3,7 @@
 // are drawn at the device's resolution.
 
 #include "app/mainwindow.h"
-#include "testsupport.h"
+#include "windowsupport.h"
 #include "widgets/hourlist.h"
 
 #include <QLabel>
@@ -73,7 +73,7 @@ void TestHiDpi::markerAtDeviceResolution()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     auto *hours = window.findChild<HourList *>(u"List1(1)"_s);
     hours->setCurrentIndex(hours->model()->index(3, 0));
-    window.Timer1_Timer();
+    tick(window);
     const auto *marker = window.findChild<QLabel *>(u"Picture3(4)"_s);
     QVERIFY(marker->isVisible());
     QCOMPARE(marker->size(), QSize(33, 33));

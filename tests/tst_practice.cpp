@@ -5,7 +5,7 @@
 #include "app/mainwindow.h"
 #include "app/practice.h"
 #include "dial/dialgeometry.h"
-#include "testsupport.h"
+#include "windowsupport.h"
 #include "widgets/hourlist.h"
 
 #include <QLabel>
@@ -24,7 +24,7 @@ private slots:
     void offAgainTheWindowIsAsBefore();
 
 private:
-    const dial::PracticeRound &round() const { return m_window->practice().round(); }
+    const dial::PracticeRound &round() const { return control<Practice>(*m_window, u"Practice"_s)->round(); }
     QLabel &panel() const { return *control<QLabel>(*m_window, u"Practice"_s); }
     void togglePractice() { QTest::keyClick(m_window.get(), Qt::Key_E, Qt::ControlModifier); }
     // Black, or nearly so where a line's edge is smoothed, at the pixel or
@@ -42,8 +42,8 @@ private:
     }
     void endHighlight()
     {
-        for (int tick = 0; tick < 13; ++tick)
-            m_window->Timer1_Timer();
+        for (int n = 0; n < 13; ++n)
+            tick(*m_window);
     }
 
     std::unique_ptr<MainWindow> m_window;
@@ -72,7 +72,7 @@ void TestPractice::pupilAnswersByPressListAndKeys()
     // A press on the centre dot has no direction to speak of: no answer, no choice.
     QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, DialOrigin + dialPixels({502, 503}).toPoint());
     QCOMPARE(round().answers(), 0);
-    QCOMPARE(m_window->highlight().SelectedHour, qint16(0));
+    QCOMPARE(highlightOf(*m_window).SelectedHour, qint16(0));
     auto *hours = control<HourList>(*m_window, u"List1(1)"_s);
     bool pressed = false, listed = false, keyed = false;
     for (int task = 1; !(pressed && listed && keyed) && task < dial::PracticeRound::TaskCount; ++task) {
@@ -128,7 +128,7 @@ void TestPractice::offAgainTheWindowIsAsBefore()
 {
     const QImage before = m_window->grab().toImage();
     togglePractice();
-    m_window->Picture1_MouseDown(700, 500);
+    pressDial(*m_window, {700, 500});
     togglePractice();
     endHighlight();
     QCOMPARE(m_window->grab().toImage(), before);

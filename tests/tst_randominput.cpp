@@ -3,6 +3,7 @@
 
 #include "app/mainwindow.h"
 #include "widgets/hourlist.h"
+#include "windowsupport.h"
 
 #include <QLabel>
 #include <QRandomGenerator>
@@ -35,7 +36,7 @@ void TestRandomInput::tenThousandEvents()
     MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const dial::HighlightCycle &highlight = window.highlight();
+    const dial::HighlightCycle &highlight = highlightOf(window);
     auto *hours = window.findChild<HourList *>(u"List1(1)"_s);
     auto *numeral = window.findChild<QLabel *>(u"Label2(0)"_s);
     auto *timer = window.findChild<QTimer *>(u"Timer1"_s);
@@ -92,7 +93,7 @@ void TestRandomInput::tenThousandEvents()
         case Event::Tick:
         case Event::Count:
             if (timer->isActive())
-                window.Timer1_Timer();
+                tick(window);
             break;
         }
 
@@ -111,8 +112,8 @@ void TestRandomInput::tenThousandEvents()
         QVERIFY2(timer->isActive() == underWay, qPrintable(where + u": the timer runs when it should not, or stops"_s));
     }
 
-    for (int tick = 0; tick < 13 && timer->isActive(); ++tick)
-        window.Timer1_Timer();
+    for (int n = 0; n < 13 && timer->isActive(); ++n)
+        tick(window);
     const QString where = QStringLiteral("seed %1, after the events").arg(seed);
     QVERIFY2(!timer->isActive(), qPrintable(where));
     QVERIFY2(!numeral->isVisible(), qPrintable(where));

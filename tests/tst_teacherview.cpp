@@ -3,7 +3,7 @@
 // a drawn line still chooses by direction.
 
 #include "app/mainwindow.h"
-#include "testsupport.h"
+#include "windowsupport.h"
 #include "widgets/hourlist.h"
 
 #include <QAccessible>
@@ -80,17 +80,17 @@ void TestTeacherView::drawsThe12GonAndTakesNoPress()
     const QPointF onSide(550, 113.3975);
     QCOMPARE(QColor(dial().pixel(dialPixels(onSide).toPoint())), QColor(Qt::white));
     QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, DialOrigin + dialPixels(onSide).toPoint());
-    QCOMPARE(m_window->highlight().SelectedHour, qint16(12));
+    QCOMPARE(highlightOf(*m_window).SelectedHour, qint16(12));
 }
 
 void TestTeacherView::tellsTheAngleOfEachChoice()
 {
-    m_window->Picture1_MouseDown(600, 400);
+    pressDial(*m_window, {600, 400});
     QCOMPARE(said(), u"1 час (I)"_s); // off: the hour alone
     view()->trigger();
-    m_window->Picture1_MouseDown(600, 400);
+    pressDial(*m_window, {600, 400});
     QCOMPARE(said(), u"1 час (I); a = 45,00000000000004°"_s);
-    m_window->Picture1_MouseDown(700, 500); // right of the centre
+    pressDial(*m_window, {700, 500}); // right of the centre
     QCOMPARE(said(), u"3 часа (III); a = 0,00°"_s);
     auto *hours = control<HourList>(*m_window, u"List1(1)"_s);
     hours->setCurrentIndex(hours->model()->index(6, 0)); // hour 7 from the list
@@ -104,8 +104,8 @@ void TestTeacherView::tellsTheAngleOfEachChoice()
 void TestTeacherView::numeralAndMarkerHideNothing()
 {
     view()->trigger();
-    m_window->Picture1_MouseDown(600, 400); // just past the edge at 45°: hour 1, in (45°, 75°]
-    m_window->Timer1_Timer();
+    pressDial(*m_window, {600, 400}); // just past the edge at 45°: hour 1, in (45°, 75°]
+    tick(*m_window);
     const QWidget *numeral = control(*m_window, u"Label2(0)"_s);
     QVERIFY(control(*m_window, u"Picture3(1)"_s)->isVisible() && numeral->isVisible());
     const QImage shown = dial();

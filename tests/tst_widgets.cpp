@@ -1,6 +1,7 @@
-// The window's two widgets on their own: the dial canvas and the hour list.
+// The window's two widgets on their own: the dial and the hour list.
 
-#include "widgets/dialcanvas.h"
+#include "widgets/clockdial.h"
+#include "windowsupport.h"
 #include "widgets/hourlist.h"
 
 #include <QApplication>
@@ -19,11 +20,10 @@ class TestWidgets : public QObject
     Q_OBJECT
 
 private slots:
-    void canvasUserScale();
-    void canvasGrowsWithItsBorder();
-    void canvasDrawingIsRetained();
-    void canvasPressesInUserUnits_data();
-    void canvasPressesInUserUnits();
+    void dialGrowsWithItsBorder();
+    void dialDrawsItsDots();
+    void dialChoosesByAnyButton_data();
+    void dialChoosesByAnyButton();
     void hourListKeysAndButtons_data();
     void hourListKeysAndButtons();
     void hourListChoiceStaysMarked_data();
@@ -32,17 +32,15 @@ private slots:
 
 namespace {
 
-// A 263-pixel canvas, as the dial is, 1000 units across.
-std::unique_ptr<DialCanvas> makeCanvas()
+// The dial as the window has it at 100 %: 267 pixels with its 2-pixel
+// border, so 263 for 1000 units, on white.
+std::unique_ptr<ClockDial> makeDial()
 {
-    auto canvas = std::make_unique<DialCanvas>();
-    canvas->resize(263, 263);
-    QPalette palette = canvas->palette();
+    auto dial = std::make_unique<ClockDial>(QSize(267, 267));
+    QPalette palette = dial->palette();
     palette.setColor(QPalette::Window, Qt::white);
-    canvas->setPalette(palette);
-    canvas->setScaleHeight(1000);
-    canvas->setScaleWidth(1000);
-    return canvas;
+    dial->setPalette(palette);
+    return dial;
 }
 
 bool isDark(QRgb pixel)
@@ -52,105 +50,82 @@ bool isDark(QRgb pixel)
 
 } // namespace
 
-void TestWidgets::canvasUserScale()
+void TestWidgets::dialGrowsWithItsBorder()
 {
-    DialCanvas canvas;
-    canvas.resize(263, 200);
-    QCOMPARE(canvas.ScaleWidth(), 263.0f); // pixels until a scale is set
-    canvas.setScaleHeight(1000);
-    QCOMPARE(canvas.ScaleWidth(), 263.0f); // the other axis keeps its scale
-    canvas.setScaleWidth(500);
-    QCOMPARE(canvas.ScaleHeight(), 1000.0f);
-    QCOMPARE(canvas.transform().map(QPointF(250, 1000)).toPoint(), QPoint(132, 200)); // 131.5
-    QCOMPARE(canvas.toUser(QPointF(131.5, 200)).toPoint(), QPoint(250, 1000));
+    // Shown at twice its size, the border grows with it.
+    const auto dial = makeDial();
+    dial->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dial.get()));
+    dial->resize(534, 534);
+    QTRY_COMPARE(dial->zoom(), 2.0);
+    QCOMPARE(dial->transform().map(QPointF(0, 0)).toPoint(), QPoint(4, 4)); // the border is 4 pixels now
+    QCOMPARE(dial->transform().map(QPointF(1000, 1000)).toPoint(), QPoint(530, 530));
 
-    QLabel child(&canvas);
-    canvas.placeChild(child, QPointF(-12.75, 990), QSize(33, 25));
-    QCOMPARE(canvas.widthInUnits(child), 62.737643f); // 33 of 263 pixels for 500 units
-    QCOMPARE(child.pos(), QPoint(-7, 198)); // past the edge, clipped, not moved inside
+    const QImage image = dial->grab().toImage();
+    const QPalette &colours = dial->palette();
+    QCOMPARE(image.pixel(1, 100), colours.color(QPalette::Dark).rgb());
+    QCOMPARE(image.pixel(3, 100), colours.color(QPalette::Shadow).rgb());
+    QCOMPARE(image.pixel(4, 100), colours.color(QPalette::Window).rgb());
+    QCOMPARE(image.pixel(532, 100), colours.color(QPalette::Light).rgb());
+    // Hour 9's marker reaches past the dial's left edge: cut off there.
+    const auto *marker = control(*dial, u"Picture3(9)"_s);
+    QVERIFY(marker->x() < 4);
+    QCOMPARE(marker->mask().boundingRect().left(), 4 - marker->x());
 }
 
-void TestWidgets::canvasGrowsWithItsBorder()
+void TestWidgets::dialDrawsItsDots()
 {
-    // Designed 267 pixels square with a 2-pixel border, shown at twice that.
-    DialCanvas canvas;
-    canvas.setDesignSize(QSize(267, 267));
-    canvas.setBorderWidth(2);
-    canvas.setScaleHeight(1000);
-    canvas.setScaleWidth(1000);
-    QLabel child(&canvas);
-    canvas.placeChild(child, QPointF(900, 500), QSize(33, 25));
-    QCOMPARE(child.geometry(), QRect(239, 134, 33, 25)); // 2 + 236.7, 2 + 131.5
-    QCOMPARE(child.mask().boundingRect(), QRect(0, 0, 26, 25)); // cut at the border
-
-    canvas.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&canvas));
-    canvas.resize(534, 534);
-    QTRY_COMPARE(canvas.zoom(), 2.0);
-    QCOMPARE(canvas.transform().map(QPointF(0, 0)).toPoint(), QPoint(4, 4)); // the border is 4 pixels now
-    QCOMPARE(canvas.transform().map(QPointF(1000, 1000)).toPoint(), QPoint(530, 530));
-    QCOMPARE(child.geometry(), QRect(477, 267, 66, 50));
-
-    const QImage image = canvas.grab().toImage();
-    const QColor dark = canvas.palette().color(QPalette::Dark);
-    const QColor shadow = canvas.palette().color(QPalette::Shadow);
-    QCOMPARE(image.pixel(1, 100), dark.rgb());
-    QCOMPARE(image.pixel(3, 100), shadow.rgb());
-    QCOMPARE(image.pixel(4, 100), canvas.palette().color(QPalette::Window).rgb());
-    QCOMPARE(image.pixel(532, 100), canvas.palette().color(QPalette::Light).rgb());
-}
-
-void TestWidgets::canvasDrawingIsRetained()
-{
-    const auto canvas = makeCanvas();
-    canvas->setDrawWidth(15);
-    canvas->PSet(500, 500);
-    canvas->setDrawWidth(5);
-    canvas->PSet(100, 500);
-
-    canvas->show();
-    QVERIFY(QTest::qWaitForWindowExposed(canvas.get()));
+    const auto dial = makeDial();
+    dial->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dial.get()));
     for (int repaint = 0; repaint < 2; ++repaint) {
-        canvas->repaint();
-        const QImage image = canvas->grab().toImage();
-        QVERIFY(isDark(image.pixel(131, 131)));
-        QVERIFY(isDark(image.pixel(131 + 6, 131))); // 15 across
-        QVERIFY(!isDark(image.pixel(131 + 9, 131)));
-        QVERIFY(isDark(image.pixel(26, 131)));
-        QVERIFY(!isDark(image.pixel(26 + 4, 131))); // 5 across
+        dial->repaint();
+        const QImage image = dial->grab().toImage();
+        // The centre dot, 15 across, at 133.5.
+        QVERIFY(isDark(image.pixel(133, 133)));
+        QVERIFY(isDark(image.pixel(133 + 6, 133)));
+        QVERIFY(!isDark(image.pixel(133 + 9, 133)));
+        // Hour 9's, 5 across, at 28.3.
+        QVERIFY(isDark(image.pixel(28, 133)));
+        QVERIFY(!isDark(image.pixel(28 + 4, 133)));
         QCOMPARE(QColor(image.pixel(60, 60)), QColor(Qt::white));
     }
 }
 
-void TestWidgets::canvasPressesInUserUnits_data()
+void TestWidgets::dialChoosesByAnyButton_data()
 {
     QTest::addColumn<Qt::MouseButton>("button");
     QTest::addColumn<QPoint>("at");
-    QTest::addColumn<QPointF>("expected");
+    QTest::addColumn<int>("hour");
+    QTest::addColumn<double>("degrees");
 
-    // 263 pixels for 1000 units.
-    QTest::newRow("left, centre") << Qt::LeftButton << QPoint(131, 131) << QPointF(498.09886, 498.09886);
-    QTest::newRow("right, bottom left") << Qt::RightButton << QPoint(0, 262) << QPointF(0, 996.19772);
-    QTest::newRow("middle, near top left") << Qt::MiddleButton << QPoint(1, 1) << QPointF(3.8022814, 3.8022814);
+    QTest::newRow("left, right of the centre") << Qt::LeftButton << QPoint(250, 133) << 3 << 0.25;
+    QTest::newRow("right, below it") << Qt::RightButton << QPoint(133, 250) << 6 << 269.75;
+    QTest::newRow("middle, above it") << Qt::MiddleButton << QPoint(133, 10) << 12 << 90.25;
 }
 
-void TestWidgets::canvasPressesInUserUnits()
+void TestWidgets::dialChoosesByAnyButton()
 {
     QFETCH(Qt::MouseButton, button);
     QFETCH(QPoint, at);
-    QFETCH(QPointF, expected);
+    QFETCH(int, hour);
+    QFETCH(double, degrees);
 
-    const auto canvas = makeCanvas();
-    canvas->show();
-    QVERIFY(QTest::qWaitForWindowExposed(canvas.get()));
-    QSignalSpy spy(canvas.get(), &DialCanvas::MouseDown);
-    QTest::mousePress(canvas->windowHandle(), button, {}, at);
-    QTest::mouseRelease(canvas->windowHandle(), button, {}, at);
+    const auto dial = makeDial();
+    dial->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dial.get()));
+    QSignalSpy spy(dial.get(), &ClockDial::hourChosen);
+    QTest::mousePress(dial->windowHandle(), button, {}, at);
+    QTest::mouseRelease(dial->windowHandle(), button, {}, at);
     // The second press of a double click does not choose again.
-    QTest::mouseDClick(canvas->windowHandle(), button, {}, at);
+    QTest::mouseDClick(dial->windowHandle(), button, {}, at);
     QCOMPARE(spy.count(), 2);
-    QVERIFY(qAbs(spy.first().at(0).toFloat() - expected.x()) < 1e-3);
-    QVERIFY(qAbs(spy.first().at(1).toFloat() - expected.y()) < 1e-3);
+    QCOMPARE(spy.first().at(0).toInt(), hour);
+    QVERIFY2(qAbs(spy.first().at(1).toDouble() - degrees) < 0.25, qPrintable(spy.first().at(1).toString()));
+    QVERIFY(spy.first().at(2).toBool()); // a press answers
+    // On the border, nothing.
+    QTest::mouseClick(dial->windowHandle(), button, {}, QPoint(0, 133));
+    QCOMPARE(spy.count(), 2);
 }
 
 // What the user does to the list: a key (with modifiers), typed text, or a
@@ -233,7 +208,7 @@ void TestWidgets::hourListKeysAndButtons()
     list->setGeometry(0, 30, 65, 7 * list->sizeHintForRow(0) + 2 * list->frameWidth());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QSignalSpy spy(list, &HourList::Click);
+    QSignalSpy spy(list, &HourList::chosen);
     // Tabbing in chooses nothing.
     before->setFocus();
     QTest::keyClick(before, Qt::Key_Tab);
@@ -241,7 +216,7 @@ void TestWidgets::hourListKeysAndButtons()
     QCOMPARE(spy.count(), 0);
     if (chosen >= 0)
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(model.index(chosen)).center());
-    QCOMPARE(list->ListIndex(), chosen);
+    QCOMPARE(list->currentRow(), chosen);
     spy.clear();
     if (action.button != Qt::NoButton)
         QTest::mouseClick(list->viewport(), action.button, action.modifiers,
@@ -250,7 +225,7 @@ void TestWidgets::hourListKeysAndButtons()
         QTest::keyClicks(list, action.typed);
     else
         QTest::keyClick(list, action.key, action.modifiers);
-    QCOMPARE(list->ListIndex(), row);
+    QCOMPARE(list->currentRow(), row);
     QCOMPARE(spy.count(), clicks);
 }
 

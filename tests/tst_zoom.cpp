@@ -5,7 +5,7 @@
 #include "app/helpdialog.h"
 #include "app/mainwindow.h"
 #include "app/windowcommands.h"
-#include "testsupport.h"
+#include "windowsupport.h"
 #include "widgets/hourlist.h"
 
 #include <QFocusFrame>
@@ -92,7 +92,7 @@ void TestZoom::everythingTwiceAt200()
     // centre still chooses 6.
     QCOMPARE(control(window, u"Picture3(9)"_s)->mapTo(&window, QPoint(0, 0)).x() - origin.x(), -13); // -25.5 units at 0.526 pixels a unit
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, origin + (dialPixels(QPointF(500, 700)) * 2).toPoint());
-    QCOMPARE(window.highlight().SelectedHour, qint16(6));
+    QCOMPARE(highlightOf(window).SelectedHour, qint16(6));
 }
 
 void TestZoom::stepsKeysAndWheel()
@@ -134,7 +134,7 @@ void TestZoom::highlightGoesOnThroughAZoom()
     MainWindow &window = *m_window;
     auto *hours = control<HourList>(window, u"List1(1)"_s);
     hours->setCurrentIndex(hours->model()->index(2, 0));
-    window.Timer1_Timer();
+    tick(window);
     const QLabel *marker = control<QLabel>(window, u"Picture3(3)"_s);
     const QLabel *numeral = control<QLabel>(window, u"Label2(0)"_s);
     const QPoint markerAt = marker->pos();
@@ -145,9 +145,9 @@ void TestZoom::highlightGoesOnThroughAZoom()
     QVERIFY(marker->isVisible());
     QVERIFY((marker->pos() - markerAt * 2).manhattanLength() <= 2);
     QVERIFY((numeral->pos() - numeralAt * 2).manhattanLength() <= 2);
-    QCOMPARE(window.highlight().HighlightTicks, qint16(1));
-    for (int tick = 2; tick <= 13; ++tick)
-        window.Timer1_Timer();
+    QCOMPARE(highlightOf(window).HighlightTicks, qint16(1));
+    for (int n = 2; n <= 13; ++n)
+        tick(window);
     QVERIFY(!marker->isVisible());
 }
 
@@ -245,14 +245,14 @@ void TestZoom::commandsInTheContextMenu()
                                   u"Цял екран F11"_s, u"Учителски изглед Ctrl+T"_s, u"Упражнение Ctrl+E"_s,
                                   u"Помощ F1"_s, u"Затвори Ctrl+Q"_s};
     QCOMPARE(entries.mid(ownEntries), commands);
-    QCOMPARE(window.highlight().SelectedHour, qint16(0)); // nothing chosen on the way
+    QCOMPARE(highlightOf(window).SelectedHour, qint16(0)); // nothing chosen on the way
 }
 
 void TestZoom::rightPressOnTheDialOpensNoMenu()
 {
     MainWindow &window = *m_window;
     QTest::mouseClick(window.windowHandle(), Qt::RightButton, {}, DialOrigin + dialPixels(QPointF(500, 800)).toPoint());
-    QCOMPARE(window.highlight().SelectedHour, qint16(6));
+    QCOMPARE(highlightOf(window).SelectedHour, qint16(6));
     QTest::qWait(50);
     QCOMPARE(QApplication::activePopupWidget(), nullptr);
 }
@@ -294,7 +294,7 @@ void TestZoom::fullScreenKeptWhereTheWindowIsTheScreen()
     // As in a web page: Escape, F11 and the menu cannot leave full screen.
     MainWindow &window = *m_window;
     window.setWindowState(Qt::WindowFullScreen);
-    window.commands().keepFullScreen();
+    control<WindowCommands>(window, u"WindowCommands"_s)->keepFullScreen();
     QTRY_VERIFY(window.isFullScreen());
     QTest::keyClick(&window, Qt::Key_Escape);
     QTest::keyClick(&window, Qt::Key_F11);

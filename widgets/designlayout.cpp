@@ -6,6 +6,11 @@
 
 namespace {
 
+// The window's layout is designed in twips; fifteen make one logical pixel
+// (1440 twips per inch at 96 dots per inch). Qt scales logical pixels to the
+// screen, so this is the only conversion we need.
+constexpr int TwipsPerPixel = 15;
+
 // Smaller than this the texts can no longer be read.
 constexpr double MinimumZoom = 0.5;
 
@@ -16,6 +21,12 @@ QRect scaled(QRect design, qreal zoom, QPoint origin)
 }
 
 } // namespace
+
+QRect twips(int left, int top, int width, int height)
+{
+    const auto pixels = [](int value) { return qRound(double(value) / TwipsPerPixel); };
+    return {pixels(left), pixels(top), pixels(width), pixels(height)};
+}
 
 DesignLayout::DesignLayout(QSize design, QWidget *parent)
     : QLayout(parent)

@@ -4,6 +4,9 @@
 #include <QList>
 #include <QRect>
 
+// A rectangle of the design, given in twips, in logical pixels at 100 %.
+QRect twips(int left, int top, int width, int height);
+
 // Places each widget at the rectangle the design gives it, in logical pixels
 // at 100 %, scaled by the largest zoom at which the whole design fits the
 // parent, and centred there; the parent's background shows round it. The

@@ -1,10 +1,10 @@
 #include "widgets/dialaccessible.h"
 
-#include "widgets/dialcanvas.h"
+#include "widgets/clockdial.h"
 #include "widgets/dialitemaccessible.h"
 #include "widgets/dialoverlay.h"
 
-DialAccessible::DialAccessible(DialCanvas *dial)
+DialAccessible::DialAccessible(ClockDial *dial)
     : QAccessibleWidget(dial, QAccessible::Dial)
 {
 }
@@ -21,14 +21,14 @@ DialAccessible::~DialAccessible()
 
 QAccessibleInterface *DialAccessible::factory(const QString &className, QObject *object)
 {
-    if (className == QLatin1String(DialCanvas::staticMetaObject.className()) && object && object->isWidgetType())
-        return new DialAccessible(static_cast<DialCanvas *>(object));
+    if (className == QLatin1String(ClockDial::staticMetaObject.className()) && object && object->isWidgetType())
+        return new DialAccessible(static_cast<ClockDial *>(object));
     return nullptr;
 }
 
-DialCanvas *DialAccessible::dial() const
+ClockDial *DialAccessible::dial() const
 {
-    return static_cast<DialCanvas *>(widget());
+    return static_cast<ClockDial *>(widget());
 }
 
 QList<QAccessibleInterface *> DialAccessible::widgetChildren() const

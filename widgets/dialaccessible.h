@@ -3,7 +3,7 @@
 #include <QAccessibleWidget>
 #include <QList>
 
-class DialCanvas;
+class ClockDial;
 class DialItemAccessible;
 
 // The dial as a screen reader finds it: the control it is, holding its
@@ -13,10 +13,10 @@ class DialItemAccessible;
 class DialAccessible : public QAccessibleWidget
 {
 public:
-    explicit DialAccessible(DialCanvas *dial);
+    explicit DialAccessible(ClockDial *dial);
     ~DialAccessible() override;
 
-    // Made by Qt for every DialCanvas; install once.
+    // Made by Qt for every ClockDial; install once.
     static QAccessibleInterface *factory(const QString &className, QObject *object);
 
     int childCount() const override;
@@ -29,7 +29,7 @@ public:
     DialItemAccessible *item(int index) const;
 
 private:
-    DialCanvas *dial() const;
+    ClockDial *dial() const;
     QList<QAccessibleInterface *> widgetChildren() const;
 
     mutable QList<DialItemAccessible *> m_items;

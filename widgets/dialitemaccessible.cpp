@@ -1,7 +1,7 @@
 #include "widgets/dialitemaccessible.h"
 
 #include "widgets/dialaccessible.h"
-#include "widgets/dialcanvas.h"
+#include "widgets/clockdial.h"
 
 #include <QWidget>
 
@@ -17,9 +17,9 @@ DialItemAccessible::DialItemAccessible(DialAccessible *dial, int index)
 {
 }
 
-DialCanvas *DialItemAccessible::canvas() const
+ClockDial *DialItemAccessible::canvas() const
 {
-    return static_cast<DialCanvas *>(m_dial->object());
+    return static_cast<ClockDial *>(m_dial->object());
 }
 
 bool DialItemAccessible::isValid() const

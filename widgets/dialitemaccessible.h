@@ -3,7 +3,7 @@
 #include <QAccessibleInterface>
 
 class DialAccessible;
-class DialCanvas;
+class ClockDial;
 
 // One item of the dial for a screen reader: a place a choice can land, with
 // its spoken name, where it lies on the screen, and whether it is the
@@ -28,7 +28,7 @@ public:
     QAccessible::State state() const override;
 
 private:
-    DialCanvas *canvas() const;
+    ClockDial *canvas() const;
 
     DialAccessible *m_dial = nullptr;
     int m_index = 0;

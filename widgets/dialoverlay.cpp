@@ -1,10 +1,10 @@
 #include "widgets/dialoverlay.h"
 
-#include "widgets/dialcanvas.h"
+#include "widgets/clockdial.h"
 
 #include <QPainter>
 
-DialOverlay::DialOverlay(DialCanvas *dial)
+DialOverlay::DialOverlay(ClockDial *dial)
     : QWidget(dial)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -14,5 +14,5 @@ DialOverlay::DialOverlay(DialCanvas *dial)
 void DialOverlay::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    static_cast<DialCanvas *>(parentWidget())->paintFigures(painter);
+    static_cast<ClockDial *>(parentWidget())->paintFigures(painter);
 }

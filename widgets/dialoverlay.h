@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class DialCanvas;
+class ClockDial;
 
 // The dial's top layer: the figures drawn over it (the teacher's view,
 // practice) and its dots, above the markers and the numeral, so that
@@ -13,7 +13,7 @@ class DialOverlay : public QWidget
     Q_OBJECT
 
 public:
-    explicit DialOverlay(DialCanvas *dial);
+    explicit DialOverlay(ClockDial *dial);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

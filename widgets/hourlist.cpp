@@ -17,12 +17,17 @@ void HourList::setModel(QAbstractItemModel *model)
 {
     QListView::setModel(model);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (ListIndex() >= 0)
-            emit Click();
+        if (currentRow() >= 0)
+            choose();
     });
 }
 
-int HourList::ListIndex() const
+void HourList::choose()
+{
+    emit chosen(currentRow(), !m_stepping);
+}
+
+int HourList::currentRow() const
 {
     const QModelIndexList selected = selectionModel() ? selectionModel()->selectedIndexes() : QModelIndexList();
     return selected.isEmpty() ? -1 : selected.first().row();
@@ -58,7 +63,7 @@ QModelIndex HourList::moveCursor(CursorAction action, Qt::KeyboardModifiers modi
 {
     // Qt's view goes to the first row on any key while nothing is chosen;
     // a list box goes where the key says.
-    if (ListIndex() < 0 && model() && model()->rowCount(rootIndex()) > 0) {
+    if (currentRow() < 0 && model() && model()->rowCount(rootIndex()) > 0) {
         const QModelIndex first = model()->index(0, modelColumn(), rootIndex());
         switch (action) {
         case MoveEnd:
@@ -89,15 +94,15 @@ void HourList::focusInEvent(QFocusEvent *event)
     QListView::focusInEvent(event);
     // Tabbing into the list must not mark a row: nothing is chosen until the
     // user chooses.
-    if (!hadCurrent && ListIndex() < 0)
+    if (!hadCurrent && currentRow() < 0)
         selectionModel()->clearCurrentIndex();
 }
 
 void HourList::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();
-    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && ListIndex() >= 0) {
-        emit Click(); // the chosen row, chosen again
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && currentRow() >= 0) {
+        choose(); // the chosen row, chosen again
         event->accept();
         return;
     }
@@ -112,11 +117,11 @@ void HourList::mousePressEvent(QMouseEvent *event)
         event->accept();
         return;
     }
-    const int before = ListIndex();
+    const int before = currentRow();
     QListView::mousePressEvent(event);
     const QModelIndex pressed = indexAt(event->position().toPoint());
-    if (before >= 0 && pressed.isValid() && pressed.row() == before && ListIndex() == before)
-        emit Click();
+    if (before >= 0 && pressed.isValid() && pressed.row() == before && currentRow() == before)
+        choose();
 }
 
 void HourList::mouseMoveEvent(QMouseEvent *event)

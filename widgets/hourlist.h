@@ -5,7 +5,7 @@
 // The hour list: a single-choice list of text rows that acts like a native
 // list box. Keyboard focus coming in selects nothing, and from there each
 // key goes where it says (End to the last row). Only the left button
-// chooses; a choice is never taken back, not even with Ctrl. Click is
+// chooses; a choice is never taken back, not even with Ctrl. `chosen` is
 // raised whenever the user chooses a row, including a press on the row that
 // is already chosen, or Space or Enter on it, so choosing the same row
 // again acts again. The chosen row keeps its focused colours when the
@@ -20,13 +20,12 @@ public:
     void setModel(QAbstractItemModel *model) override;
 
     // The selected row counted from 0, or -1 when none is selected.
-    int ListIndex() const;
-    // True while a key other than Space or Enter moves the choice: the
-    // Click it raises passes over a row rather than picks it out.
-    bool isStepping() const { return m_stepping; }
+    int currentRow() const;
 
 signals:
-    void Click();
+    // The user chose `row`; `answers` unless a key other than Space or
+    // Enter only moved the choice there, passing over it.
+    void chosen(int row, bool answers);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -42,6 +41,7 @@ protected:
 
 private:
     void keepChoiceMarked();
+    void choose();
 
-    bool m_stepping = false;
+    bool m_stepping = false; // a key moves the choice
 };
