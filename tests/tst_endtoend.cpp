@@ -106,6 +106,8 @@ public:
         return window;
     }
     QString title() const { return m_title; }
+    // Whether the program has ended within `ms`.
+    bool programEnds(int ms) { return m_program.state() == QProcess::NotRunning || m_program.waitForFinished(ms); }
 
     QRect geometry(const QString &window)
     {
@@ -167,6 +169,7 @@ private slots:
     void pressesOnTheDial();
     void pressOnMarkerChoosesNothing();
     void fullScreenOnAProjector();
+    void menuKeyThenCloseFromFullScreen();
 
 private:
     void xdotool(const QStringList &arguments) { m_x.xdotool(arguments); }
@@ -391,6 +394,44 @@ void TestEndToEnd::fullScreenOnAProjector()
     // Escape leaves full screen: back to the window's own size.
     projector.xdotool({u"key"_s, u"--window"_s, id, u"Escape"_s});
     QTRY_COMPARE(projector.geometry(id).size(), WindowSize);
+}
+
+void TestEndToEnd::menuKeyThenCloseFromFullScreen()
+{
+    if (qEnvironmentVariableIsSet("RAVELINTA_SCREEN"))
+        QSKIP("a web page is closed with its tab, and its menu keys are the browser's");
+    XSession session;
+    const QString missing = session.start(u"1024x768"_s, true);
+    if (!missing.isEmpty())
+        QSKIP(qPrintable(missing));
+    const QString id = session.startProgram();
+    QVERIFY2(!id.isEmpty(), "the window did not appear");
+    QTest::qWait(300);
+    const QRect window = session.geometry(id);
+    const QImage before = session.screenshot();
+
+    // The menu key opens the menu where the focus is, on the dial: drawn
+    // over the dial's centre and below it.
+    session.xdotool({u"key"_s, u"--window"_s, id, u"Menu"_s});
+    QTest::qWait(400);
+    const QRect belowCentre(window.topLeft() + DialOrigin + QPoint(DialPixels / 2, DialPixels / 2), QSize(40, 40));
+    const auto changed = [&](const QImage &now) {
+        int pixels = 0;
+        for (int y = belowCentre.top(); y <= belowCentre.bottom(); ++y)
+            for (int x = belowCentre.left(); x <= belowCentre.right(); ++x)
+                pixels += now.pixel(x, y) != before.pixel(x, y);
+        return pixels;
+    };
+    QVERIFY2(changed(session.screenshot()) > belowCentre.width() * belowCentre.height() / 2, "no menu");
+    session.xdotool({u"key"_s, u"Escape"_s});
+    QTest::qWait(300);
+    QCOMPARE(changed(session.screenshot()), 0);
+
+    // Full screen, then Ctrl+Q: the program ends.
+    session.xdotool({u"key"_s, u"--window"_s, id, u"F11"_s});
+    QTRY_COMPARE(session.geometry(id).size(), QSize(1024, 768));
+    session.xdotool({u"key"_s, u"ctrl+q"_s}); // to the focused window, which then goes
+    QVERIFY(session.programEnds(XSession::StopMs));
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)

@@ -90,10 +90,11 @@ void TestHiDpi::markerAtDeviceResolution()
 void TestHiDpi::fitsTheScreenAtStart()
 {
     MainWindow window;
-    const QSize available = window.screen()->availableGeometry().size();
     // 1024 x 768 at a scale factor of 2 is 512 x 384 logical pixels: the
     // window opens at 89 %, its whole description on the screen.
-    QCOMPARE(window.size(), available == QSize(512, 384) ? QSize(436, 384) : WindowSize);
+    if (window.screen()->availableGeometry().size() != QSize(512, 384))
+        QSKIP("for a 1024 x 768 screen at a scale factor of 2 (tst_hidpi@small)");
+    QCOMPARE(window.size(), QSize(436, 384));
 }
 
 QTEST_MAIN(TestHiDpi)

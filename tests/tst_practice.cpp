@@ -22,6 +22,7 @@ private slots:
     void cleanup();
     void pupilAnswersByPressListAndKeys();
     void offAgainTheWindowIsAsBefore();
+    void eachSwitchOnANewRound();
 
 private:
     const dial::PracticeRound &round() const { return control<Practice>(*m_window, u"Practice"_s)->round(); }
@@ -74,8 +75,8 @@ void TestPractice::pupilAnswersByPressListAndKeys()
     QCOMPARE(round().answers(), 0);
     QCOMPARE(highlightOf(*m_window).SelectedHour, qint16(0));
     auto *hours = control<HourList>(*m_window, u"List1(1)"_s);
-    bool pressed = false, listed = false, keyed = false;
-    for (int task = 1; !(pressed && listed && keyed) && task < dial::PracticeRound::TaskCount; ++task) {
+    bool pressed = false, listed = false, keyed = false, listKeyed = false;
+    for (int task = 1; !(pressed && listed && keyed && listKeyed) && task < dial::PracticeRound::TaskCount; ++task) {
         QCOMPARE(panel().text().section(u'\n', 0, 0), round().taskText());
         QVERIFY2(panel().text().section(u'\n', -1).startsWith(u"Задача %1 от 10. "_s.arg(task)), qPrintable(panel().text()));
         const int answers = round().answers();
@@ -94,13 +95,22 @@ void TestPractice::pupilAnswersByPressListAndKeys()
             QTest::mouseClick(hours->viewport(), Qt::LeftButton, {}, hours->visualRect(next).center());
             QCOMPARE(round().answer(), std::optional<qint16>(next.row() + 1));
             listed = true;
-        } else {
+        } else if (!keyed) {
             // The arrow keys pass over hours; Enter answers with the one shown.
             control(*m_window, u"Picture1"_s)->setFocus();
             QTest::keyClick(m_window->focusWidget(), Qt::Key_Right);
             QCOMPARE(round().answers(), answers);
             QTest::keyClick(m_window->focusWidget(), Qt::Key_Return);
             keyed = true;
+        } else {
+            // So in the list: Down passes over a row, Space answers with it.
+            hours->setFocus();
+            QTest::keyClick(hours, Qt::Key_Down);
+            QTest::keyClick(hours, Qt::Key_Down);
+            QCOMPARE(round().answers(), answers);
+            QTest::keyClick(hours, Qt::Key_Space);
+            QCOMPARE(round().answer(), std::optional<qint16>(hours->currentRow() + 1));
+            listKeyed = true;
         }
         QCOMPARE(round().answers(), answers + 1);
         QCOMPARE(panel().text().section(u'\n', 1, 1), round().feedbackText());
@@ -115,7 +125,7 @@ void TestPractice::pupilAnswersByPressListAndKeys()
         QVERIFY(!blackAt(onRing));
         QVERIFY(!blackAt(onDirection));
     }
-    QVERIFY(pressed && listed && keyed);
+    QVERIFY(pressed && listed && keyed && listKeyed);
 
     // The longest text there can be fits the description's place.
     panel().setText(u"Стрелката сочи под 158°. Колко часа показва?\n"
@@ -132,6 +142,24 @@ void TestPractice::offAgainTheWindowIsAsBefore()
     togglePractice();
     endHighlight();
     QCOMPARE(m_window->grab().toImage(), before);
+}
+
+void TestPractice::eachSwitchOnANewRound()
+{
+    // Each switch-on draws a new round; RAVELINTA_PRACTICE_SEED plays the
+    // same one every time.
+    const auto firstTasks = [this] {
+        QSet<QString> tasks;
+        for (int on = 0; on < 5; ++on) {
+            togglePractice();
+            tasks << round().taskText() + QString::number(round().task().arrowDegrees);
+            togglePractice();
+        }
+        return tasks.size();
+    };
+    QCOMPARE(firstTasks(), 1);
+    qunsetenv("RAVELINTA_PRACTICE_SEED");
+    QCOMPARE_GT(firstTasks(), 1);
 }
 
 QTEST_MAIN(TestPractice)

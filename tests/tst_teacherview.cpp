@@ -3,6 +3,7 @@
 // a drawn line still chooses by direction.
 
 #include "app/mainwindow.h"
+#include "dial/dialgeometry.h"
 #include "windowsupport.h"
 #include "widgets/hourlist.h"
 
@@ -22,6 +23,7 @@ private slots:
     void drawsThe12GonAndTakesNoPress();
     void tellsTheAngleOfEachChoice();
     void numeralAndMarkerHideNothing();
+    void drawsAnglesEdgesAndTheChoice();
 
 private:
     QAction *view() const
@@ -33,6 +35,22 @@ private:
         qFatal("no teacher's view");
     }
     QImage dial() const { return m_window->grab(QRect(DialOrigin, QSize(DialPixels, DialPixels))).toImage(); }
+    // The share of 100 points along the line from `from` to `to` (dial
+    // units) where `colour` holds at the point or beside it.
+    template <class Colour>
+    static double share(const QImage &image, QPointF from, QPointF to, Colour colour)
+    {
+        int found = 0;
+        for (int i = 0; i < 100; ++i) {
+            const QPoint at = dialPixels(from + (to - from) * (i / 99.0)).toPoint();
+            bool near = false;
+            for (int dx = -1; dx <= 1; ++dx)
+                for (int dy = -1; dy <= 1; ++dy)
+                    near = near || colour(QColor(image.pixel(at + QPoint(dx, dy))));
+            found += near;
+        }
+        return found / 100.0;
+    }
     // What a screen reader is told of the dial's chosen hour.
     QString said() const
     {
@@ -123,6 +141,38 @@ void TestTeacherView::numeralAndMarkerHideNothing()
         }
     }
     QCOMPARE_GT(yellow, 5);
+}
+
+void TestTeacherView::drawsAnglesEdgesAndTheChoice()
+{
+    using dial::Centre;
+    using dial::towards;
+    const auto white = [](QColor c) { return c.red() > 200 && c.green() > 200 && c.blue() > 200; };
+    const auto black = [](QColor c) { return c.lightness() < 40; };
+    const auto yellow = [](QColor c) { return c.red() > 200 && c.green() > 200 && c.blue() < 80; };
+    view()->trigger();
+    const QImage before = dial();
+    // The central angle's arc, 120 units round the centre from the ray to
+    // 1 (60°) to the ray to 12 (90°); the interior angle's, 50 units round
+    // 12 from its side to 11 (195°) to its side to 1 (345°).
+    QCOMPARE(share(before, towards(Centre, 64, 120), towards(Centre, 86, 120), white), 1.0);
+    const QPointF twelve = HourPoints[11];
+    QCOMPARE(share(before, towards(twelve, 215, 50), towards(twelve, 235, 50), white), 1.0);
+    // Each sector edge, dashed, from 150 to 400 units out.
+    for (const double edge : dial::sectorEdges())
+        QVERIFY2(share(before, towards(Centre, edge, 150), towards(Centre, edge, 400), white) > 0.3,
+                 qPrintable(QString::number(edge)));
+    QCOMPARE(share(before, towards(Centre, 0, 100), towards(Centre, 0, 350), black), 0.0); // no choice yet
+
+    // A choice at 0°: its direction in black, its sector's edges (345°, 15°) in yellow.
+    pressDial(*m_window, {700, 500});
+    const QImage chosen = dial();
+    QCOMPARE(share(chosen, towards(Centre, 0, 100), towards(Centre, 0, 350), black), 1.0);
+    for (const double edge : {345.0, 15.0}) {
+        QVERIFY2(share(chosen, towards(Centre, edge, 150), towards(Centre, edge, 400), yellow) > 0.3,
+                 qPrintable(QString::number(edge)));
+        QCOMPARE(share(before, towards(Centre, edge, 150), towards(Centre, edge, 400), yellow), 0.0);
+    }
 }
 
 QTEST_MAIN(TestTeacherView)
