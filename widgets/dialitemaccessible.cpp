@@ -17,14 +17,14 @@ DialItemAccessible::DialItemAccessible(DialAccessible *dial, int index)
 {
 }
 
-ClockDial *DialItemAccessible::canvas() const
+ClockDial *DialItemAccessible::clockDial() const
 {
     return static_cast<ClockDial *>(m_dial->object());
 }
 
 bool DialItemAccessible::isValid() const
 {
-    return m_dial->isValid() && m_index < canvas()->items().size();
+    return m_dial->isValid() && m_index < clockDial()->items().size();
 }
 
 QWindow *DialItemAccessible::window() const
@@ -43,11 +43,11 @@ QString DialItemAccessible::text(QAccessible::Text t) const
         return {};
     switch (t) {
     case QAccessible::Name:
-        if (canvas()->currentItem() == m_index && !canvas()->currentItemDetail().isEmpty())
-            return canvas()->items().at(m_index).name + QLatin1String("; ") + canvas()->currentItemDetail();
-        return canvas()->items().at(m_index).name;
+        if (clockDial()->currentItem() == m_index && !clockDial()->currentItemDetail().isEmpty())
+            return clockDial()->items().at(m_index).name + QLatin1String("; ") + clockDial()->currentItemDetail();
+        return clockDial()->items().at(m_index).name;
     case QAccessible::Description:
-        return canvas()->itemDescription();
+        return clockDial()->itemDescription();
     default:
         return {};
     }
@@ -57,10 +57,10 @@ QRect DialItemAccessible::rect() const
 {
     if (!isValid())
         return {};
-    const QPointF at = canvas()->items().at(m_index).at;
+    const QPointF at = clockDial()->items().at(m_index).at;
     const QRectF around(at - QPointF(ItemReach, ItemReach), at + QPointF(ItemReach, ItemReach));
-    const QRect pixels = canvas()->transform().mapRect(around).toAlignedRect();
-    return QRect(canvas()->mapToGlobal(pixels.topLeft()), pixels.size());
+    const QRect pixels = clockDial()->transform().mapRect(around).toAlignedRect();
+    return QRect(clockDial()->mapToGlobal(pixels.topLeft()), pixels.size());
 }
 
 QAccessible::State DialItemAccessible::state() const
@@ -68,9 +68,9 @@ QAccessible::State DialItemAccessible::state() const
     QAccessible::State state;
     state.focusable = true;
     state.selectable = true;
-    const bool current = isValid() && canvas()->currentItem() == m_index;
+    const bool current = isValid() && clockDial()->currentItem() == m_index;
     state.selected = current;
-    state.focused = current && canvas()->hasFocus();
-    state.invisible = !canvas()->isVisible();
+    state.focused = current && clockDial()->hasFocus();
+    state.invisible = !clockDial()->isVisible();
     return state;
 }

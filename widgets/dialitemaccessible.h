@@ -12,6 +12,7 @@ class DialItemAccessible : public QAccessibleInterface
 {
 public:
     DialItemAccessible(DialAccessible *dial, int index);
+    Q_DISABLE_COPY(DialItemAccessible)
 
     bool isValid() const override;
     QObject *object() const override { return nullptr; }
@@ -28,7 +29,7 @@ public:
     QAccessible::State state() const override;
 
 private:
-    ClockDial *canvas() const;
+    ClockDial *clockDial() const;
 
     DialAccessible *m_dial = nullptr;
     int m_index = 0;
