@@ -6,11 +6,13 @@
 # Included by the top CMakeLists.txt when building for Windows, before
 # tests/.
 
-# Windows programs (the program and its tests) carry the compiler's runtime
-# in themselves: nothing to put beside them. The program is made already;
-# the tests take the folder's option as they are made.
-add_link_options(-static)
-target_link_options(ravelinta PRIVATE -static)
+# Built with mingw-w64, the programs (the program and its tests) carry the
+# compiler's runtime in themselves: nothing to put beside them. The program
+# is made already; the tests take the folder's option as they are made.
+if(MINGW)
+    add_link_options(-static)
+    target_link_options(ravelinta PRIVATE -static)
+endif()
 
 include(${CMAKE_CURRENT_LIST_DIR}/resource-script.cmake)
 target_sources(ravelinta PRIVATE ${CMAKE_BINARY_DIR}/ravelinta.rc)
