@@ -6,9 +6,8 @@
 # Installation: the program, its menu entry, its AppStream data and its icon
 # in the hicolor theme (software centres want 64 px and larger).
 include(GNUInstallDirs)
-set(linux_dir ${CMAKE_CURRENT_LIST_DIR})
-configure_file(${linux_dir}/${RAVELINTA_APP_ID}.desktop.in ${RAVELINTA_APP_ID}.desktop @ONLY)
-configure_file(${linux_dir}/${RAVELINTA_APP_ID}.metainfo.xml.in ${RAVELINTA_APP_ID}.metainfo.xml @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/${RAVELINTA_APP_ID}.desktop.in ${RAVELINTA_APP_ID}.desktop @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/${RAVELINTA_APP_ID}.metainfo.xml.in ${RAVELINTA_APP_ID}.metainfo.xml @ONLY)
 install(TARGETS ravelinta RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} BUNDLE DESTINATION .)
 if(UNIX AND NOT APPLE)
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${RAVELINTA_APP_ID}.desktop
@@ -32,10 +31,10 @@ if(UNIX AND NOT APPLE)
     set(compressed)
     foreach(page IN ITEMS ravelinta.1 ravelinta.bg.1 debian/changelog)
         get_filename_component(name ${page} NAME)
-        if(EXISTS ${linux_dir}/${page}.in)
-            configure_file(${linux_dir}/${page}.in ${name} @ONLY)
+        if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/${page}.in)
+            configure_file(${CMAKE_CURRENT_LIST_DIR}/${page}.in ${name} @ONLY)
         else()
-            configure_file(${linux_dir}/${page} ${name} @ONLY)
+            configure_file(${CMAKE_CURRENT_LIST_DIR}/${page} ${name} @ONLY)
         endif()
         add_custom_command(OUTPUT ${name}.gz
             COMMAND gzip -9nc ${name} > ${name}.gz
@@ -46,7 +45,7 @@ if(UNIX AND NOT APPLE)
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/ravelinta.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/ravelinta.bg.1.gz RENAME ravelinta.1.gz
             DESTINATION ${CMAKE_INSTALL_MANDIR}/bg/man1)
-    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz ${linux_dir}/debian/copyright
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz ${CMAKE_CURRENT_LIST_DIR}/debian/copyright
             DESTINATION ${CMAKE_INSTALL_DOCDIR})
 endif()
 
@@ -71,7 +70,7 @@ set(CPACK_STRIP_FILES ON)
 include(CPack)
 
 # The Windows resource script is made here too, for its check below.
-include(${linux_dir}/../windows/resource-script.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/../windows/resource-script.cmake)
 
 if(NOT BUILD_TESTING)
     return()
@@ -79,11 +78,11 @@ endif()
 
 # The desktop files, the Windows resource script and the Debian package; each
 # check says SKIP (exit 77) where its tool is not installed.
-add_test(NAME desktop_files COMMAND ${linux_dir}/check_desktop_files.sh
+add_test(NAME desktop_files COMMAND ${CMAKE_CURRENT_LIST_DIR}/check_desktop_files.sh
     ${CMAKE_BINARY_DIR}/${RAVELINTA_APP_ID}.desktop ${CMAKE_BINARY_DIR}/${RAVELINTA_APP_ID}.metainfo.xml)
-add_test(NAME windows_resources COMMAND ${linux_dir}/../windows/check_windows_resources.sh
+add_test(NAME windows_resources COMMAND ${CMAKE_CURRENT_LIST_DIR}/../windows/check_windows_resources.sh
     ${CMAKE_BINARY_DIR}/ravelinta.rc)
-add_test(NAME debian_package COMMAND ${linux_dir}/check_debian_package.sh
+add_test(NAME debian_package COMMAND ${CMAKE_CURRENT_LIST_DIR}/check_debian_package.sh
     ${CMAKE_BINARY_DIR} ${PROJECT_VERSION} ${RAVELINTA_APP_ID})
 set_tests_properties(desktop_files windows_resources debian_package PROPERTIES
     SKIP_RETURN_CODE 77 LABELS "default;install")
