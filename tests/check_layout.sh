@@ -62,7 +62,7 @@ mapfile -t readme_stages < <(grep -oP '^\| `\K[a-z]+(?=` +\|)' README.md)
     fail "./dev test's stages are '${dev_stages[*]}', README.md's table lists '${readme_stages[*]}'"
 summary=$(./dev help 2>&1 || true)
 for stage in "${dev_stages[@]}"; do
-    grep -qP "^  $stage +.* about [0-9]+" <<<"$summary" || fail "./dev help gives no time for the stage $stage"
+    grep -qP "^  $stage +.* [0-9.]+ min" <<<"$summary" || fail "./dev help gives no time for the stage $stage"
 done
 
 [ "$failed" -eq 0 ] && echo "every path named is there; stages: ${dev_stages[*]}"
