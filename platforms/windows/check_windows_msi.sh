@@ -24,7 +24,7 @@ description=$(WINDOWS_LANGUAGE=en msiinfo export "$msi" Shortcut | tr -d '\r' | 
     fail "the Start menu entry's description reads: $description"
 
 here=$(cd "$(dirname "$0")" && pwd)
-run=$here/../platforms/windows/wine-run.sh
+run=$here/wine-run.sh
 drive=${RAVELINTA_WINEPREFIX:?}/drive_c
 program="$drive/Program Files/Ravelinta/ravelinta.exe"
 # The MSI installs for all users; Wine files its Start menu entries under the

@@ -2,7 +2,11 @@
 # (a page reaches no fonts of the system), and the page that loads it. The
 # folder site/ holds all a web server needs: ravelinta.html, Qt's loader
 # qtloader.js, ravelinta.js, ravelinta.wasm and the icon, and the program's
-# two files gzipped beside them.
+# two files gzipped beside them. Included by the top CMakeLists.txt when
+# building for WebAssembly; the page's checks run from the build machine
+# (below), as Qt for WebAssembly has no test library.
+
+include(${CMAKE_CURRENT_LIST_DIR}/../qt-bulgarian.cmake)
 
 set(RAVELINTA_SERIF /usr/share/fonts/truetype/liberation/LiberationSerif-Regular.ttf CACHE FILEPATH
     "Liberation Serif, the metric twin of Times New Roman, built into the web page")
@@ -22,8 +26,8 @@ target_link_options(ravelinta PRIVATE -O2)
 set(RAVELINTA_SITE ${CMAKE_BINARY_DIR}/site)
 # The page's title is the window's (the page's test compares the two).
 set(RAVELINTA_WINDOW_TITLE "ravelinta.org Позиция:  правилен N-ъгълник")
-configure_file(platforms/web/ravelinta.html.in ${RAVELINTA_SITE}/ravelinta.html @ONLY)
-configure_file(resources/hamburger-64.png ${RAVELINTA_SITE}/ravelinta.png COPYONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/ravelinta.html.in ${RAVELINTA_SITE}/ravelinta.html @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/resources/hamburger-64.png ${RAVELINTA_SITE}/ravelinta.png COPYONLY)
 # ravelinta.wasm.gz and ravelinta.js.gz, made once here rather than by the
 # server at each request, for servers that send a file's .gz to browsers
 # that take gzip (nginx's gzip_static, BusyBox's httpd): less than half the
@@ -33,3 +37,24 @@ add_custom_command(TARGET ravelinta POST_BUILD
             $<TARGET_FILE_DIR:ravelinta>/ravelinta.wasm $<TARGET_FILE_DIR:ravelinta>/qtloader.js ${RAVELINTA_SITE}
     COMMAND gzip -9 -n -k -f ${RAVELINTA_SITE}/ravelinta.js ${RAVELINTA_SITE}/ravelinta.wasm
     VERBATIM)
+
+if(NOT BUILD_TESTING)
+    return()
+endif()
+
+# What the folder holds and how much it is to download.
+add_test(NAME web_site COMMAND ${CMAKE_CURRENT_LIST_DIR}/check_web_site.sh ${RAVELINTA_SITE})
+
+# The page in Debian's Chromium on an X server of its own, driven by real
+# input: the same test as the desktop program's, built for the build
+# machine. The screen is a pixel larger than Chromium's window, which is as
+# tall as the window is designed and as wide as Chromium's narrowest.
+if(RAVELINTA_HOST_TESTS)
+    # The page's title as the browser shows it: blanks run together, as in
+    # every page's title, and its own name after it.
+    set(window_name "ravelinta.org Позиция: правилен N-ъгълник - Chromium")
+    add_test(NAME web_endtoend COMMAND ${RAVELINTA_HOST_TESTS}/tst_endtoend
+        windowAsDesigned listClickAndArrowKeys pressesOnTheDial pressOnMarkerChoosesNothing)
+    set_tests_properties(web_endtoend PROPERTIES TIMEOUT 240 RUN_SERIAL TRUE ENVIRONMENT
+        "RAVELINTA_LAUNCHER=${CMAKE_CURRENT_LIST_DIR}/chromium-run.sh;RAVELINTA_PROGRAM=${RAVELINTA_SITE}/ravelinta.html;RAVELINTA_SCREEN=501x432;RAVELINTA_WINDOW_NAME=${window_name}")
+endif()

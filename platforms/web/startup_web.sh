@@ -9,7 +9,7 @@ set -euo pipefail
 linux=$1 page=$2 runs=${3:-5}
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=bench/own-display.sh
-source "$here/own-display.sh"
+source "$here/../../bench/own-display.sh"
 own_display 489x431
 
 # Milliseconds from the start to the dial's blue inside its border, at
@@ -30,7 +30,7 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 web=() native=()
 for _ in $(seq "$runs"); do
     native+=("$(QT_QPA_PLATFORM=xcb dial_shown "$linux")")
-    web+=("$(dial_shown "$here/../platforms/web/chromium-run.sh" "$page")")
+    web+=("$(dial_shown "$here/chromium-run.sh" "$page")")
 done
 echo "start to the dial shown, median of $runs (ms): Linux program $(printf '%s\n' "${native[@]}" | median)," \
      "web page in Chromium $(printf '%s\n' "${web[@]}" | median)"

@@ -9,7 +9,7 @@ set -euo pipefail
 linux=$1 windows=$2 runs=${3:-5}
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=bench/own-display.sh
-source "$here/own-display.sh"
+source "$here/../../bench/own-display.sh"
 stop_also='/usr/lib/wine/wineserver -k'
 own_display 640x480
 
@@ -29,7 +29,7 @@ shown() {
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 /usr/lib/wine/wineserver -k 2>/dev/null || true
-first=$(shown "$here/../platforms/windows/wine-run.sh" "$windows")
+first=$(shown "$here/wine-run.sh" "$windows")
 wine=() native=()
 for _ in $(seq "$runs"); do
     native+=("$(QT_QPA_PLATFORM=xcb shown "$linux")")
