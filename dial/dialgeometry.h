@@ -20,10 +20,14 @@ inline constexpr int Hours = 12;
 inline constexpr double FullTurn = 360;
 inline constexpr double TwelveOClock = 90;
 // Each hour's sector of directions, the regular 12-gon's central angle
-// between the rays to two neighbouring hours; and its interior angle,
-// (N - 2) * 180 / N.
+// between the rays to two neighbouring hours; and the interior angle of a
+// regular N-gon, (N - 2) * 180 / N, the 12-gon's among them.
 inline constexpr double SectorDegrees = FullTurn / Hours;
-inline constexpr double InteriorDegrees = (Hours - 2) * 180.0 / Hours;
+constexpr double interiorAngle(int corners)
+{
+    return (corners - 2) * 180.0 / corners;
+}
+inline constexpr double InteriorDegrees = interiorAngle(Hours);
 inline constexpr float Scale = 1000.0f;    // user units across the dial, both ways
 inline constexpr qint16 Radius = 400;      // of the circle of hour points
 inline constexpr int CentreDotWidth = 15;  // pixels

@@ -2,6 +2,7 @@
 // numbers kept as text. Expected values are the exercise's own figures,
 // written out; doubles that must be exact are compared as 17-digit text.
 
+#include "dial/construction.h"
 #include "dial/dialgeometry.h"
 #include "dial/highlightcycle.h"
 #include "dial/numbertext.h"
@@ -11,7 +12,9 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -44,6 +47,9 @@ private slots:
     void spokenNumbers_data();
     void spokenNumbers();
     void practiceRound();
+    void intersections_data();
+    void intersections();
+    void constructionSteps();
     void practiceTasksOverManySeeds();
 };
 
@@ -457,6 +463,89 @@ void TestDial::practiceTasksOverManySeeds()
                 round.choose(1); // the next round
             }
         }
+    }
+}
+
+void TestDial::intersections_data()
+{
+    QTest::addColumn<bool>("circles"); // two circles, or a line (first centre to second) and a circle
+    QTest::addColumn<QPointF>("a");
+    QTest::addColumn<QPointF>("b");
+    QTest::addColumn<double>("radius"); // of both circles, or of the second
+    QTest::addColumn<QList<QPointF>>("expected");
+    // 3-4-5 triangles: the points are exact.
+    QTest::newRow("circles, side by side") << true << QPointF(0, 0) << QPointF(6, 0) << 5.0
+                                           << QList<QPointF>{{3, -4}, {3, 4}};
+    QTest::newRow("circles, one above the other") << true << QPointF(0, 0) << QPointF(0, 8) << 5.0
+                                                  << QList<QPointF>{{3, 4}, {-3, 4}};
+    QTest::newRow("circles too far apart") << true << QPointF(0, 0) << QPointF(11, 0) << 5.0 << QList<QPointF>{};
+    QTest::newRow("circles on one centre") << true << QPointF(1, 1) << QPointF(1, 1) << 5.0 << QList<QPointF>{};
+    QTest::newRow("line through the centre") << false << QPointF(-10, 0) << QPointF(0, 0) << 5.0
+                                             << QList<QPointF>{{-5, 0}, {5, 0}};
+    QTest::newRow("line off the centre, backwards") << false << QPointF(10, 3) << QPointF(7, 3) << 5.0
+                                                    << QList<QPointF>{{4, 3}, {-4, 3}};
+    QTest::newRow("line missing") << false << QPointF(0, 6) << QPointF(1, 6) << 5.0 << QList<QPointF>{};
+}
+
+void TestDial::intersections()
+{
+    QFETCH(bool, circles);
+    QFETCH(QPointF, a);
+    QFETCH(QPointF, b);
+    QFETCH(double, radius);
+    QFETCH(QList<QPointF>, expected);
+    // The second circle is centred at b when there are two, at the origin otherwise.
+    const auto found = circles ? dial::intersections(dial::Circle{a, radius}, dial::Circle{b, radius})
+                               : dial::intersections(dial::Line{a, b}, dial::Circle{{0, 0}, radius});
+    QCOMPARE(found.has_value(), !expected.isEmpty());
+    for (qsizetype i = 0; found && i < 2; ++i) {
+        QVERIFY2(std::hypot(found->at(i).x() - expected[i].x(), found->at(i).y() - expected[i].y()) < 1e-12,
+                 qPrintable(u"%1, %2"_s.arg(found->at(i).x()).arg(found->at(i).y())));
+    }
+}
+
+void TestDial::constructionSteps()
+{
+    // Each step's strokes, written out, and the hours it finds; every point
+    // found lies on the dial's dot for its hour.
+    struct Expected
+    {
+        int arcs;
+        int segments;
+        QList<int> hours;
+        int polygons;
+    };
+    const Expected expected[] = {{1, 0, {12}, 0},   {0, 1, {6}, 0},          {2, 1, {9, 3}, 0}, {1, 0, {10, 2}, 0},
+                                 {1, 0, {4, 8}, 0}, {2, 0, {1, 5, 7, 11}, 0}, {0, 0, {}, 4}};
+    const QList<dial::ConstructionStep> steps = dial::construction(dial::Centre, dial::Radius);
+    QCOMPARE(steps.size(), 7);
+    QList<int> all;
+    for (int i = 0; i < 7; ++i) {
+        const dial::ConstructionStep &step = steps[i];
+        QCOMPARE(step.arcs.size(), expected[i].arcs);
+        QCOMPARE(step.segments.size(), expected[i].segments);
+        QCOMPARE(step.polygons.size(), expected[i].polygons);
+        QList<int> hours;
+        for (const dial::ConstructionStep::Found &found : step.found) {
+            hours << found.hour;
+            const QPointF dot = HourPoints[found.hour - 1];
+            const QPointF exact = dial::hourPoint(found.hour, dial::Centre);
+            QVERIFY2(std::hypot(found.at.x() - exact.x(), found.at.y() - exact.y()) < 1e-9, qPrintable(QString::number(found.hour)));
+            QVERIFY(std::hypot(found.at.x() - dot.x(), found.at.y() - dot.y()) < 0.005);
+        }
+        QCOMPARE(hours, expected[i].hours);
+        all << hours;
+        QVERIFY(dial::stepCaption(step, i, 7).startsWith(u"Стъпка %1 от 7: "_s.arg(i + 1)));
+    }
+    std::sort(all.begin(), all.end());
+    QCOMPARE(all, QList<int>({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+    QCOMPARE(dial::stepCaption(steps[3], 3, 7), u"Стъпка 4 от 7: пергелът в 12, със същия радиус, засича окръжността в 10 и 2."_s);
+    // The polygons through every 1st, 2nd, 3rd and 4th point, with their angles.
+    const QList<dial::ConstructionStep::Polygon> &polygons = steps[6].polygons;
+    for (const auto &[corners, stride, degrees] : {std::tuple{12, 1, 150.0}, {6, 2, 120.0}, {4, 3, 90.0}, {3, 4, 60.0}}) {
+        QVERIFY(std::any_of(polygons.begin(), polygons.end(), [&](const dial::ConstructionStep::Polygon &p) {
+            return p.corners == corners && p.stride == stride && p.interiorAngle == degrees;
+        }));
     }
 }
 
