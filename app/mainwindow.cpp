@@ -1,6 +1,8 @@
 #include "app/mainwindow.h"
 
+#include "app/constructionview.h"
 #include "app/controls.h"
+#include "app/modepanel.h"
 #include "app/practice.h"
 #include "app/teacherview.h"
 #include "app/windowcommands.h"
@@ -8,7 +10,6 @@
 #include "dial/dialgeometry.h"
 #include "dial/numbertext.h"
 #include "dial/zoom.h"
-#include "widgets/announcement.h"
 #include "widgets/clockdial.h"
 #include "widgets/designlayout.h"
 #include "widgets/hourlist.h"
@@ -66,11 +67,12 @@ MainWindow::MainWindow(QWidget *parent)
     // Siblings, not pages of a stack, so that the keyboard's focus frame
     // round the description is not cut off at the place's edge.
     auto *description = makeDescription(this);
-    auto *practicePanel = new Announcement(this);
-    practicePanel->hide();
+    auto *practicePanel = new ModePanel(u"Practice"_s, this);
+    auto *constructionPanel = new ModePanel(u"Construction"_s, this);
     const QRect descriptionPlace = twips(120, 4560, 7095, 1815);
-    layout->addWidget(description, descriptionPlace);
-    layout->addWidget(practicePanel, descriptionPlace);
+    for (QWidget *inPlace : {static_cast<QWidget *>(description), static_cast<QWidget *>(practicePanel),
+                             static_cast<QWidget *>(constructionPanel)})
+        layout->addWidget(inPlace, descriptionPlace);
 
     auto *hourList = new HourList(this);
     hourList->setObjectName(u"List1(1)"_s);
@@ -100,9 +102,23 @@ MainWindow::MainWindow(QWidget *parent)
     auto *commands = new WindowCommands(*this, *zoom, *description);
     auto *teacher = new TeacherView(*dial, this);
     connect(commands->teacherView(), &QAction::toggled, teacher, &TeacherView::setShown);
-    auto *practice = new Practice(*dial, *description, *practicePanel, this);
+    // The description gives its place to a mode's text while one is on,
+    // before the text shows, so that a screen reader hears the text last.
+    for (QAction *mode : {commands->practice(), commands->construction()}) {
+        connect(mode, &QAction::toggled, description, [description, commands] {
+            description->setVisible(!commands->practice()->isChecked() && !commands->construction()->isChecked());
+        });
+    }
+    auto *construction = new ConstructionView(*dial, *constructionPanel, this);
+    connect(commands->construction(), &QAction::toggled, construction, &ConstructionView::setShown);
+    connect(commands->nextStep(), &QAction::triggered, construction, &ConstructionView::next);
+    connect(commands->previousStep(), &QAction::triggered, construction, &ConstructionView::previous);
+    connect(commands->firstStep(), &QAction::triggered, construction, &ConstructionView::first);
+    connect(commands->lastStep(), &QAction::triggered, construction, &ConstructionView::last);
+    auto *practice = new Practice(*dial, *practicePanel, this);
     connect(commands->practice(), &QAction::toggled, practice, &Practice::setOn);
-    connect(layout, &DesignLayout::zoomChanged, practice, &Practice::setZoom);
+    for (ModePanel *panel : {practicePanel, constructionPanel})
+        connect(layout, &DesignLayout::zoomChanged, panel, &ModePanel::setZoom);
     // A new task leaves the last answer's direction behind.
     connect(practice, &Practice::taskAsked, teacher, &TeacherView::forgetChoice);
 

@@ -1,8 +1,7 @@
 #include "app/practice.h"
 
-#include "app/controls.h"
+#include "app/modepanel.h"
 #include "dial/dialgeometry.h"
-#include "widgets/announcement.h"
 #include "widgets/clockdial.h"
 
 
@@ -11,12 +10,6 @@ using dial::Centre;
 using dial::towards;
 
 namespace {
-
-// Type to be read from the back of a classroom: four lines fill the
-// description's place.
-constexpr qreal TextPoints = 16;
-constexpr quint32 TextGround = 0x00FFFFFF; // white, 0x00BBGGRR
-constexpr int TextMargin = 4;              // pixels at 100 %
 
 // Black on the dial's blue (6.4:1), over the teacher's view's lines.
 constexpr Qt::GlobalColor FigureColour = Qt::black;
@@ -39,17 +32,12 @@ quint32 roundSeed()
 
 } // namespace
 
-Practice::Practice(ClockDial &dial, QWidget &description, Announcement &panel, QObject *parent)
+Practice::Practice(ClockDial &dial, ModePanel &panel, QObject *parent)
     : QObject(parent)
     , m_dial(dial)
-    , m_description(description)
     , m_panel(panel)
 {
     setObjectName(u"Practice"_s);
-    dressLabel(panel, u"Practice"_s, TextGround);
-    panel.setWordWrap(true);
-    panel.setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    setZoom(1);
     connect(&dial, &ClockDial::hourChosen, this, [this](int hour, double, bool answers) { chose(hour, answers); });
     connect(&dial, &ClockDial::highlightEnded, this, &Practice::highlightEnded);
 }
@@ -64,7 +52,6 @@ void Practice::setOn(bool on)
     // The first task is in place before the panel shows: a screen reader
     // says the panel as it appears.
     show();
-    m_description.setVisible(!on);
     m_panel.setVisible(on);
 }
 
@@ -80,14 +67,6 @@ void Practice::highlightEnded()
         m_round.next();
         show();
     }
-}
-
-void Practice::setZoom(qreal zoom)
-{
-    QFont font = designFont(int(TextPoints));
-    font.setPointSizeF(TextPoints * zoom);
-    m_panel.setFont(font);
-    m_panel.setMargin(qRound(TextMargin * zoom));
 }
 
 void Practice::show()

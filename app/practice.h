@@ -5,9 +5,8 @@
 #include <QObject>
 #include <QRect>
 
-class Announcement;
 class ClockDial;
-class QWidget;
+class ModePanel;
 
 // Practice: the program asks and the pupil answers by choosing an hour, as
 // always. On, the description's place shows the task, the feedback and the
@@ -18,14 +17,12 @@ class Practice : public QObject
     Q_OBJECT
 
 public:
-    // Asks on `dial`; on, its text in `panel` takes the place of `description`.
-    Practice(ClockDial &dial, QWidget &description, Announcement &panel, QObject *parent);
+    // Asks on `dial` and in `panel`, shown while practice is on.
+    Practice(ClockDial &dial, ModePanel &panel, QObject *parent);
 
     const dial::PracticeRound &round() const { return m_round; }
 
     void setOn(bool on);
-    // The panel's type follows the window's zoom.
-    void setZoom(qreal zoom);
 
 signals:
     // A new task asks: the last answer's figures are over.
@@ -39,8 +36,7 @@ private:
     void show();
 
     ClockDial &m_dial;
-    QWidget &m_description;
-    Announcement &m_panel;
+    ModePanel &m_panel;
     dial::PracticeRound m_round{0}; // a new round each time practice is switched on
     bool m_on = false;
 };

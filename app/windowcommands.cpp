@@ -31,14 +31,30 @@ WindowCommands::WindowCommands(QWidget &window, WindowZoom &zoom, QPlainTextEdit
     // Off at every start; whoever owns the view follows its toggles.
     m_teacherView = addAction(u"Учителски изглед"_s, {QKeySequence(Qt::CTRL | Qt::Key_T)}, [] {});
     m_teacherView->setCheckable(true);
+    m_construction = addAction(u"Построяване с линийка и пергел"_s, {QKeySequence(Qt::CTRL | Qt::Key_K)}, [] {});
+    m_construction->setCheckable(true);
+    // A presenter's remote sends Page Down and Page Up. While the
+    // construction is off, these keys stay with the list and the description.
+    m_nextStep = addAction(u"Следваща стъпка"_s, {QKeySequence(Qt::Key_PageDown)}, [] {});
+    m_previousStep = addAction(u"Предишна стъпка"_s, {QKeySequence(Qt::Key_PageUp)}, [] {});
     m_practice = addAction(u"Упражнение"_s, {QKeySequence(Qt::CTRL | Qt::Key_E)}, [] {});
     m_practice->setCheckable(true);
+    // Practice and the construction both speak in the description's place: one at a time.
+    connect(m_practice, &QAction::toggled, this, [this](bool on) { m_construction->setChecked(m_construction->isChecked() && !on); });
+    connect(m_construction, &QAction::toggled, this, [this](bool on) {
+        m_practice->setChecked(m_practice->isChecked() && !on);
+        updateEnabled();
+    });
     auto *help = addAction(u"Помощ"_s, {QKeySequence(Qt::Key_F1)}, [this] { showHelp(); });
     auto *close = addAction(u"Затвори"_s, {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { m_window.close(); });
-    m_menu = {m_zoomIn, m_zoomOut, m_actualSize, m_fullScreen, m_teacherView, m_practice, help, close};
+    m_menu = {m_zoomIn,   m_zoomOut,      m_actualSize, m_fullScreen, m_teacherView, m_construction,
+              m_nextStep, m_previousStep, m_practice,   help,         close};
 
-    // Keys that the menu does not list: Escape leaves full screen, and
-    // Shift+F10 opens the menu as the menu key does.
+    // Keys that the menu does not list: Home and End go to the
+    // construction's first step and to its end; Escape leaves full screen,
+    // and Shift+F10 opens the menu as the menu key does.
+    m_firstStep = addAction(QString(), {QKeySequence(Qt::Key_Home)}, [] {});
+    m_lastStep = addAction(QString(), {QKeySequence(Qt::Key_End)}, [] {});
     m_leaveFullScreen = addAction(QString(), {QKeySequence(Qt::Key_Escape)},
                                   [this] { m_window.setWindowState(m_window.windowState() & ~Qt::WindowFullScreen); });
     new FullScreenExit(m_window, *m_leaveFullScreen);
@@ -153,4 +169,6 @@ void WindowCommands::updateEnabled()
     m_fullScreen->setChecked(fullScreen);
     m_fullScreen->setEnabled(!m_keepFullScreen);
     m_leaveFullScreen->setEnabled(fullScreen && !m_keepFullScreen);
+    for (QAction *step : {m_nextStep, m_previousStep, m_firstStep, m_lastStep})
+        step->setEnabled(m_construction->isChecked());
 }

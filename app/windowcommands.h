@@ -13,7 +13,8 @@ class QPlainTextEdit;
 class WindowZoom;
 
 // The window's commands, each an action with its keys: zoom in, zoom out,
-// actual size, full screen, the teacher's view, practice, help and close; and the
+// actual size, full screen, the teacher's view, the construction and its
+// steps, practice, help and close; and the
 // context menu that lists them, opened by a right press on the window or
 // the menu key. Each is enabled only where it can act.
 class WindowCommands : public QObject
@@ -27,6 +28,12 @@ public:
     // The teacher's view and practice, switched on and off.
     QAction *teacherView() const { return m_teacherView; }
     QAction *practice() const { return m_practice; }
+    // The construction, and its steps: the next, the previous, the first, all.
+    QAction *construction() const { return m_construction; }
+    QAction *nextStep() const { return m_nextStep; }
+    QAction *previousStep() const { return m_previousStep; }
+    QAction *firstStep() const { return m_firstStep; }
+    QAction *lastStep() const { return m_lastStep; }
     // The window stays full screen (in a web page, which is its screen):
     // the commands that would leave it are gone.
     void keepFullScreen();
@@ -55,6 +62,11 @@ private:
     QAction *m_leaveFullScreen = nullptr;
     QAction *m_teacherView = nullptr;
     QAction *m_practice = nullptr;
+    QAction *m_construction = nullptr;
+    QAction *m_nextStep = nullptr;
+    QAction *m_previousStep = nullptr;
+    QAction *m_firstStep = nullptr;
+    QAction *m_lastStep = nullptr;
     HelpDialog *m_help = nullptr; // made when first asked for
     bool m_keepFullScreen = false;
     bool m_menuFromKeyboard = false; // the last menu asked for came from the keyboard

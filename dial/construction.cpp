@@ -135,8 +135,8 @@ QList<ConstructionStep> construction(QPointF centre, double radius)
     // 7. The sides: the 12-gon, and through every second, third and fourth
     // point the hexagon, the square and the triangle.
     constexpr auto angle = interiorAngle;
-    steps.append({u"страните дават правилен 12-ъгълник, ъгъл (12 − 2)·180/12 = %1°; през всяка втора точка — "
-                  u"шестоъгълник (%2°), през всяка трета — квадрат (%3°), през всяка четвърта — триъгълник (%4°)."_s
+    steps.append({u"страните дават правилен 12-ъгълник с ъгъл (12 − 2)·180/12 = %1°; през всяка 2-ра точка — "
+                  u"шестоъгълник (%2°), 3-та — квадрат (%3°), 4-та — триъгълник (%4°)."_s
                       .arg(angle(12))
                       .arg(angle(6))
                       .arg(angle(4))

@@ -160,6 +160,14 @@ def main(program):
             told = heard_after(env, keys, "object:state-changed:showing",
                                lambda said: said[0] == "notification" and re.search(expected, said[1]))
             check(told and re.search(expected, told[-1][1]), "after %s, the screen reader was told %r" % (keys, told))
+
+        # The construction: each step's caption, as it appears and as the steps go on.
+        for keys, expected in ((["ctrl+k"], r"^Стъпка 1 от 7: пергелът в центъра"),
+                               (["Next"], r"^Стъпка 2 от 7: линийката"),
+                               (["End"], r"^Стъпка 7 от 7: страните")):
+            told = heard_after(env, keys, "object:state-changed:showing",
+                               lambda said: said[0] == "notification" and re.search(expected, said[1]))
+            check(told and re.search(expected, told[-1][1]), "after %s, the screen reader was told %r" % (keys, told))
     finally:
         app.kill()
         xvfb.kill()

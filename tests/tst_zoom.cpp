@@ -253,7 +253,9 @@ void TestZoom::commandsInTheContextMenu()
     }
     menu->close();
     const QStringList commands = {u"Увеличи Ctrl++"_s, u"Намали Ctrl+-"_s, u"Нормален размер Ctrl+0"_s,
-                                  u"Цял екран F11"_s, u"Учителски изглед Ctrl+T"_s, u"Упражнение Ctrl+E"_s,
+                                  u"Цял екран F11"_s, u"Учителски изглед Ctrl+T"_s,
+                                  u"Построяване с линийка и пергел Ctrl+K"_s, u"Следваща стъпка PgDown"_s,
+                                  u"Предишна стъпка PgUp"_s, u"Упражнение Ctrl+E"_s,
                                   u"Помощ F1"_s, u"Затвори Ctrl+Q"_s};
     QCOMPARE(entries.mid(ownEntries), commands);
     QCOMPARE(highlightOf(window).SelectedHour, qint16(0)); // nothing chosen on the way
@@ -280,13 +282,14 @@ void TestZoom::commandsEnabledWhereTheyAct()
         return names;
     };
     const QString in = u"Увеличи"_s, out = u"Намали"_s, actual = u"Нормален размер"_s, full = u"Цял екран"_s,
-                  teacher = u"Учителски изглед"_s, practice = u"Упражнение"_s, help = u"Помощ"_s,
+                  teacher = u"Учителски изглед"_s, construction = u"Построяване с линийка и пергел"_s,
+                  practice = u"Упражнение"_s, help = u"Помощ"_s,
                   close = u"Затвори"_s;
-    QCOMPARE(enabled(), (QStringList{in, full, teacher, practice, help, close})); // 100 %
+    QCOMPARE(enabled(), (QStringList{in, full, teacher, construction, practice, help, close})); // 100 %
     zoomIn(1);
-    QTRY_COMPARE(enabled(), (QStringList{in, out, actual, full, teacher, practice, help, close}));
+    QTRY_COMPARE(enabled(), (QStringList{in, out, actual, full, teacher, construction, practice, help, close}));
     zoomIn(8); // 300 %, the largest that fits
-    QTRY_COMPARE(enabled(), (QStringList{out, actual, full, teacher, practice, help, close}));
+    QTRY_COMPARE(enabled(), (QStringList{out, actual, full, teacher, construction, practice, help, close}));
 
     // Full screen from the menu, and out again by unchecking it.
     QAction *fullScreen = *std::find_if(window.actions().cbegin(), window.actions().cend(),
@@ -294,7 +297,7 @@ void TestZoom::commandsEnabledWhereTheyAct()
     fullScreen->trigger();
     QTRY_VERIFY(window.isFullScreen());
     QTRY_VERIFY(fullScreen->isChecked());
-    QCOMPARE(enabled(), (QStringList{full, teacher, practice, help, close}));
+    QCOMPARE(enabled(), (QStringList{full, teacher, construction, practice, help, close}));
     fullScreen->trigger();
     QTRY_VERIFY(!window.isFullScreen());
     QVERIFY(!fullScreen->isChecked());
@@ -353,7 +356,7 @@ void TestZoom::helpListsEveryCommand()
         for (const QKeySequence &keys : action->shortcuts())
             QVERIFY2(text.contains(keys.toString(QKeySequence::NativeText)), qPrintable(keys.toString()));
     }
-    QCOMPARE(listed, 8);
+    QCOMPARE(listed, 11);
     QTest::keyClick(help->findChild<QTextBrowser *>(), Qt::Key_Escape);
     QTRY_VERIFY(!help->isVisible());
 }

@@ -32,7 +32,7 @@ class ClockDial : public QWidget
 
 public:
     // What is drawn over the dial, in this order, each layer by its owner.
-    enum class Layer { TeacherView, Practice };
+    enum class Layer { TeacherView, Construction, Practice };
 
     // A path in dial units drawn with a pen `width` pixels wide at 100 %,
     // or a text with its top-left corner at `at`.

@@ -27,6 +27,13 @@ STEPS = [
 # Then the rest of the round, answered with the same row, to its end.
 ANSWER = r"(Вярно!|Не е вярно: .*) Верни отговори: \d+ от \d+"
 END = r"Край на кръга: \d+ от 10 верни\."
+# Then the construction, stepped with a presenter's keys: each step's caption.
+CONSTRUCTION = [
+    ("ctrl+k", r"Стъпка 1 от 7: пергелът в центъра, отворен до точката на 12"),
+    ("Next", r"Стъпка 2 от 7: линийката през 12 и центъра"),
+    ("End", r"Стъпка 7 от 7: страните дават правилен 12-ъгълник"),
+    ("Prior", r"Стъпка 6 от 7: пергелът в 3"),
+]
 
 
 def run(session, args):
@@ -34,6 +41,7 @@ def run(session, args):
     for task in range(2, 11):
         steps.append(("Return", ANSWER))
         steps.append((None, END if task == 10 else TASK))
+    steps += CONSTRUCTION
     passed = failed = 0
     unmatched = []  # said since the last match: the next task may come early
     for keys, expected in steps:
