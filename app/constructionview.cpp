@@ -24,34 +24,42 @@ constexpr qreal RingWidth = 3;
 constexpr double RingRadius = 18;           // dial units
 const QPointF LabelOffset(20, -45);         // a label beside its ring, up and right
 constexpr int DrawInMs = 600;               // a step's new strokes drawn in
+constexpr double PieceOverlap = 0.01;       // of a stroke's length
 
-QPainterPath arcPath(const dial::ConstructionStep::Arc &arc, double progress)
+using Part = ConstructionView::Part;
+
+QPainterPath arcPath(const dial::ConstructionStep::Arc &arc, Part part)
 {
     const QPointF centre = arc.circle.centre;
     const double r = arc.circle.radius;
-    QPainterPath path(dial::towards(centre, arc.from, r));
-    path.arcTo(QRectF(centre - QPointF(r, r), QSizeF(2 * r, 2 * r)), arc.from, arc.sweep * progress);
+    const double start = arc.from + arc.sweep * part.from;
+    QPainterPath path(dial::towards(centre, start, r));
+    path.arcTo(QRectF(centre - QPointF(r, r), QSizeF(2 * r, 2 * r)), start, arc.sweep * (part.to - part.from));
     return path;
 }
 
-// The polyline through `points`, drawn `progress` of its length.
-QPainterPath partOf(const QList<QPointF> &points, double progress)
+// The polyline through `points`, between two fractions of its length.
+QPainterPath polylinePath(const QList<QPointF> &points, Part part)
 {
-    QPainterPath whole(points.first());
+    double length = 0;
     for (qsizetype i = 1; i < points.size(); ++i)
-        whole.lineTo(points[i]);
-    if (progress >= 1)
-        return whole;
-    QPainterPath part(points.first());
-    const double reach = whole.length() * progress;
+        length += QLineF(points[i - 1], points[i]).length();
+    const double begin = length * part.from;
+    const double end = length * part.to;
+    QPainterPath path;
     double walked = 0;
-    for (qsizetype i = 1; i < points.size() && walked < reach; ++i) {
+    for (qsizetype i = 1; i < points.size() && walked < end; ++i) {
         const QLineF side(points[i - 1], points[i]);
-        const double take = std::min(side.length(), reach - walked);
-        part.lineTo(side.pointAt(take / side.length()));
-        walked += take;
+        const double next = walked + side.length();
+        if (next > begin) {
+            const QPointF from = side.pointAt(std::max(0.0, begin - walked) / side.length());
+            if (path.elementCount() == 0)
+                path.moveTo(from);
+            path.lineTo(side.pointAt(std::min(side.length(), end - walked) / side.length()));
+        }
+        walked = next;
     }
-    return part;
+    return path;
 }
 
 ClockDial::Figure stroke(const QPainterPath &path, const QColor &colour, qreal width = StrokeWidth)
@@ -76,18 +84,21 @@ ConstructionView::ConstructionView(ClockDial &dial, ModePanel &panel, QObject *p
     m_drawIn.setDuration(DrawInMs);
     m_drawIn.setStartValue(0.0);
     m_drawIn.setEndValue(1.0);
-    connect(&m_drawIn, &QVariantAnimation::valueChanged, this, [this](const QVariant &value) { draw(value.toDouble()); });
+    connect(&m_drawIn, &QVariantAnimation::valueChanged, this, [this](const QVariant &value) { drawIn(value.toDouble()); });
 }
 
 void ConstructionView::setShown(bool shown)
 {
     m_shown = shown;
     if (shown) {
+        m_wholeSteps = 0;
+        m_piecesOf = -1;
+        m_dial.setFigures(ClockDial::Layer::Construction, {});
         showStep(0, true);
     } else {
         m_drawIn.stop();
         m_dial.setFigures(ClockDial::Layer::Construction, {});
-    }
+        }
     m_panel.setVisible(shown);
 }
 
@@ -122,39 +133,67 @@ void ConstructionView::showStep(int index, bool drawIn)
     m_panel.setText(caption);
     m_panel.announce(caption);
     m_drawIn.stop();
+    // The steps before stay as they are, those missing added over them
+    // (back, they are drawn anew); the new one is drawn in over them.
+    const int whole = drawIn ? index : index + 1;
+    if (m_wholeSteps > whole || m_piecesOf >= whole) {
+        QList<ClockDial::Figure> done;
+        for (int i = 0; i < whole; ++i)
+            done += figures(m_steps[i], {}) + points(m_steps[i]);
+        m_dial.setFigures(ClockDial::Layer::Construction, done);
+    } else {
+        for (int i = m_wholeSteps; i < whole; ++i)
+            m_dial.addFigures(ClockDial::Layer::Construction, figures(m_steps[i], {}) + points(m_steps[i]));
+    }
+    m_wholeSteps = whole;
+    m_piecesOf = -1;
+    m_drawnTo = 0;
     if (drawIn)
-        m_drawIn.start(); // draws from 0 at once
-    else
-        draw(1);
+        m_drawIn.start();
 }
 
-void ConstructionView::draw(double progress)
+void ConstructionView::drawIn(double progress)
 {
-    QList<ClockDial::Figure> strokes;
-    QList<ClockDial::Figure> rings;
-    for (int i = 0; i <= m_step; ++i) {
-        const dial::ConstructionStep &step = m_steps[i];
-        const double part = i == m_step ? progress : 1;
-        for (const dial::ConstructionStep::Arc &arc : step.arcs)
-            strokes << stroke(arcPath(arc, part), ArcColour);
-        for (const dial::ConstructionStep::Segment &segment : step.segments)
-            strokes << stroke(partOf({segment.from, segment.to}, part), LineColour);
-        for (qsizetype p = 0; p < step.polygons.size(); ++p) {
-            const dial::ConstructionStep::Polygon &polygon = step.polygons[p];
-            QList<QPointF> corners;
-            for (int k = 0; k <= polygon.corners; ++k)
-                corners << m_found[(k * polygon.stride) % dial::Hours];
-            strokes << stroke(partOf(corners, part), PolygonColours[p], PolygonWidth);
-        }
-        // A point is found once the strokes that find it are drawn.
-        if (part < 1)
-            continue;
-        for (const dial::ConstructionStep::Found &found : step.found) {
-            QPainterPath ring;
-            ring.addEllipse(found.at, RingRadius, RingRadius);
-            rings << stroke(ring, RingColour, RingWidth)
-                  << ClockDial::Figure{{}, LabelColour, 1, Qt::SolidLine, QString::number(found.hour), found.at + LabelOffset};
-        }
+    // Each frame draws the piece of each stroke since the last one, a
+    // little back over it so that no seam shows where two pieces meet.
+    const Part piece{std::max(0.0, m_drawnTo - PieceOverlap), progress};
+    if (progress > m_drawnTo) {
+        m_dial.addFigures(ClockDial::Layer::Construction, figures(m_steps[m_step], piece));
+        m_piecesOf = m_step;
     }
-    m_dial.setFigures(ClockDial::Layer::Construction, strokes + rings);
+    m_drawnTo = progress;
+    if (progress >= 1) {
+        m_dial.addFigures(ClockDial::Layer::Construction, points(m_steps[m_step]));
+        m_wholeSteps = m_step + 1;
+        m_piecesOf = -1;
+    }
+}
+
+QList<ClockDial::Figure> ConstructionView::figures(const dial::ConstructionStep &step, Part part) const
+{
+    QList<ClockDial::Figure> drawn;
+    for (const dial::ConstructionStep::Arc &arc : step.arcs)
+        drawn << stroke(arcPath(arc, part), ArcColour);
+    for (const dial::ConstructionStep::Segment &segment : step.segments)
+        drawn << stroke(polylinePath({segment.from, segment.to}, part), LineColour);
+    for (qsizetype p = 0; p < step.polygons.size(); ++p) {
+        const dial::ConstructionStep::Polygon &polygon = step.polygons[p];
+        QList<QPointF> corners;
+        for (int k = 0; k <= polygon.corners; ++k)
+            corners << m_found[(k * polygon.stride) % dial::Hours];
+        drawn << stroke(polylinePath(corners, part), PolygonColours[p], PolygonWidth);
+    }
+    return drawn;
+}
+
+QList<ClockDial::Figure> ConstructionView::points(const dial::ConstructionStep &step)
+{
+    QList<ClockDial::Figure> drawn;
+    for (const dial::ConstructionStep::Found &found : step.found) {
+        QPainterPath ring;
+        ring.addEllipse(found.at, RingRadius, RingRadius);
+        drawn << stroke(ring, RingColour, RingWidth)
+              << ClockDial::Figure{{}, LabelColour, 1, Qt::SolidLine, QString::number(found.hour), found.at + LabelOffset};
+    }
+    return drawn;
 }

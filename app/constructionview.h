@@ -1,12 +1,12 @@
 #pragma once
 
 #include "dial/construction.h"
+#include "widgets/clockdial.h"
 
 #include <QList>
 #include <QObject>
 #include <QVariantAnimation>
 
-class ClockDial;
 class ModePanel;
 
 // The twelve hours built with straightedge and compass, a step at a time,
@@ -18,6 +18,13 @@ class ConstructionView : public QObject
     Q_OBJECT
 
 public:
+    // A stroke between two fractions of its length.
+    struct Part
+    {
+        double from = 0;
+        double to = 1;
+    };
+
     ConstructionView(ClockDial &dial, ModePanel &panel, QObject *parent);
 
     int stepCount() const { return int(m_steps.size()); }
@@ -34,8 +41,12 @@ public slots:
 private:
     // Shows step `index`, its own strokes drawn in when `drawIn`.
     void showStep(int index, bool drawIn);
-    // Everything up to the shown step, its own strokes `progress` of the way.
-    void draw(double progress);
+    // The shown step's strokes, `progress` of the way in, then its points.
+    void drawIn(double progress);
+    // The strokes of `step` between two fractions of their lengths.
+    QList<ClockDial::Figure> figures(const dial::ConstructionStep &step, Part part) const;
+    // The points `step` finds, ringed and labelled.
+    static QList<ClockDial::Figure> points(const dial::ConstructionStep &step);
 
     ClockDial &m_dial;
     ModePanel &m_panel;
@@ -44,4 +55,7 @@ private:
     QVariantAnimation m_drawIn;
     bool m_shown = false;
     int m_step = 0;
+    int m_wholeSteps = 0; // the steps drawn whole on the dial, from the first
+    int m_piecesOf = -1;  // the step drawn in part, or -1
+    double m_drawnTo = 0; // how far the shown step is drawn in
 };

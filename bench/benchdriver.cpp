@@ -116,6 +116,8 @@ int main(int argc, char *argv[])
     ok = ok && runOnce(window, {p, QStringLiteral("zoom")}, projectorEnvironment, program);
     std::fprintf(stderr, "bench: teacher's view\n");
     ok = ok && runOnce(window, {p, QStringLiteral("teacher")}, projectorEnvironment, program);
+    std::fprintf(stderr, "bench: construction\n");
+    ok = ok && runOnce(window, {p, QStringLiteral("construction")}, projectorEnvironment, program);
     for (QProcess *server : {&xvfb, &projector}) {
         server->terminate();
         server->waitForFinished();
@@ -152,6 +154,10 @@ int main(int argc, char *argv[])
         {"teacher_on_100_ms", "dial repaint, teacher's view on after a press, 100 % (ms)", "<= off + 2"},
         {"teacher_off_250_ms", "dial repaint, teacher's view off, 250 % (ms)", ""},
         {"teacher_on_250_ms", "dial repaint, teacher's view on after a press, 250 % (ms)", "<= off + 2"},
+        {"construction_frame_median_ms", "construction: a frame's paint as the last step is drawn in, 400 %, median (ms)", "<= 2"},
+        {"construction_frame_max_ms", "construction: the same, worst frame (ms)", "<= 2"},
+        {"construction_cpu_per_frame_ms", "construction: the program's CPU time for the step over its frames (ms)", "<= 2"},
+        {"construction_frames", "construction: frames painted in the step's 0.6 s", ""},
     };
 
     QString table;

@@ -10,6 +10,7 @@
 #include "app/applicationsetup.h"
 #include "app/mainwindow.h"
 #include "widgets/clockdial.h"
+#include "widgets/dialoverlay.h"
 #include "widgets/hourlist.h"
 
 #include <QAction>
@@ -117,6 +118,7 @@ int main(int argc, char *argv[])
     const bool ticks = argc > 2 && qstrcmp(argv[2], "ticks") == 0;
     const bool zoom = program && argc > 2 && qstrcmp(argv[2], "zoom") == 0;
     const bool teacher = program && argc > 2 && qstrcmp(argv[2], "teacher") == 0;
+    const bool construction = program && argc > 2 && qstrcmp(argv[2], "construction") == 0;
     argc = 1;
 
     QApplication app(argc, argv);
@@ -216,6 +218,66 @@ int main(int argc, char *argv[])
                 view->setChecked(true);
                 print(QStringLiteral("teacher_on_%1_ms").arg(percent).toLatin1().constData(), median());
             }
+            QCoreApplication::quit();
+        });
+        return app.exec();
+    }
+
+    if (construction) {
+        // At 400 %, the construction's last step drawn in (step 6's strokes
+        // already there): each frame's paint of the dial's top layer, where
+        // the construction is drawn, and the program's CPU time for the
+        // whole step (each piece drawn in, each paint, each flush to the
+        // screen) over the frames painted.
+        const auto action = [&](const QKeySequence &keys) {
+            for (QAction *each : window->actions()) {
+                if (each->shortcuts().contains(keys))
+                    return each;
+            }
+            qFatal("no action for %s", qPrintable(keys.toString()));
+        };
+        auto *overlay = painted->findChild<DialOverlay *>();
+        QList<double> frames;
+        bool measuring = false;
+        class PaintTimer : public QObject
+        {
+        public:
+            std::function<void(double)> done;
+
+        protected:
+            bool eventFilter(QObject *watched, QEvent *event) override
+            {
+                if (event->type() != QEvent::Paint)
+                    return false;
+                const double start = nowMs();
+                static_cast<QObject *>(watched)->event(event);
+                done(nowMs() - start);
+                return true;
+            }
+        } timer;
+        timer.done = [&](double ms) {
+            if (measuring)
+                frames.append(ms);
+        };
+        overlay->installEventFilter(&timer);
+        QTimer::singleShot(500, &app, [&] {
+            window->resize(1956, 1724);
+            QTest::qWait(500);
+            action(QKeySequence(Qt::CTRL | Qt::Key_K))->trigger();
+            action(QKeySequence(Qt::Key_End))->trigger();
+            action(QKeySequence(Qt::Key_PageUp))->trigger();
+            QTest::qWait(300);
+            measuring = true;
+            const Usage before = usage();
+            action(QKeySequence(Qt::Key_PageDown))->trigger();
+            QTest::qWait(900);
+            const double cpu = usage().cpuMs - before.cpuMs;
+            measuring = false;
+            print("construction_cpu_per_frame_ms", frames.isEmpty() ? -1 : cpu / frames.size());
+            std::sort(frames.begin(), frames.end());
+            print("construction_frame_median_ms", frames.value(frames.size() / 2, -1));
+            print("construction_frame_max_ms", frames.isEmpty() ? -1 : frames.last());
+            print("construction_frames", double(frames.size()));
             QCoreApplication::quit();
         });
         return app.exec();

@@ -14,7 +14,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QtMath>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
@@ -307,40 +309,73 @@ void ClockDial::placeAll()
 
 void ClockDial::setFigures(Layer layer, const QList<Figure> &figures)
 {
-    if (figures.isEmpty())
-        m_figures.remove(layer);
-    else
-        m_figures.insert(layer, figures);
-    m_figuresPicture = QPixmap();
+    m_figures.insert(layer, figures);
+    m_figuresDrawn = false;
     m_overlay->update();
 }
 
-QPixmap ClockDial::figuresPicture()
+void ClockDial::addFigures(Layer layer, const QList<Figure> &figures)
+{
+    m_figures[layer] += figures;
+    // Drawn over what the picture holds, rather than the picture drawn anew
+    // (the newest figures lie on top either way), and only where they lie is
+    // shown again: a stroke drawn in piece by piece costs a piece a frame.
+    if (m_figuresDrawn && figuresPictureFits()) {
+        QPainter painter(&m_figuresPicture);
+        drawFigures(painter, figures);
+    }
+    m_overlay->update(bounds(figures));
+}
+
+bool ClockDial::figuresPictureFits() const
+{
+    const qreal ratio = devicePixelRatioF();
+    return m_figuresPicture.size() == size() * ratio && m_figuresPicture.devicePixelRatio() == ratio;
+}
+
+const QImage &ClockDial::figuresPicture()
 {
     // Dashed and curved lines cost milliseconds to draw at a projector's
     // size; they are drawn once for each size and then only copied.
-    const qreal ratio = devicePixelRatioF();
-    if (m_figuresPicture.size() == size() * ratio && m_figuresPicture.devicePixelRatio() == ratio)
+    if (m_figuresDrawn && figuresPictureFits())
         return m_figuresPicture;
-    m_figuresPicture = QPixmap(size() * ratio);
-    m_figuresPicture.setDevicePixelRatio(ratio);
+    if (!figuresPictureFits()) {
+        m_figuresPicture = QImage(size() * devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
+        m_figuresPicture.setDevicePixelRatio(devicePixelRatioF());
+    }
     m_figuresPicture.fill(Qt::transparent);
     QPainter painter(&m_figuresPicture);
+    for (const QList<Figure> &layer : std::as_const(m_figures))
+        drawFigures(painter, layer);
+    m_figuresDrawn = true;
+    return m_figuresPicture;
+}
+
+void ClockDial::drawFigures(QPainter &painter, const QList<Figure> &figures) const
+{
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipRect(inner());
     painter.setFont(font());
     const QTransform toPixels = transform();
-    for (const QList<Figure> &layer : std::as_const(m_figures)) {
-        for (const Figure &figure : layer) {
-            painter.setPen(QPen(figure.colour, figure.width * zoom(), figure.style, Qt::FlatCap, Qt::MiterJoin));
-            if (figure.text.isEmpty())
-                painter.drawPath(toPixels.map(figure.path));
-            else
-                painter.drawText(QRectF(toPixels.map(figure.at), QSizeF(size())), Qt::AlignLeft | Qt::AlignTop,
-                                 figure.text);
-        }
+    for (const Figure &figure : figures) {
+        painter.setPen(QPen(figure.colour, figure.width * zoom(), figure.style, Qt::FlatCap, Qt::MiterJoin));
+        if (figure.text.isEmpty())
+            painter.drawPath(toPixels.map(figure.path));
+        else
+            painter.drawText(QRectF(toPixels.map(figure.at), QSizeF(size())), Qt::AlignLeft | Qt::AlignTop, figure.text);
     }
-    return m_figuresPicture;
+}
+
+QRect ClockDial::bounds(const QList<Figure> &figures) const
+{
+    QRect area;
+    for (const Figure &figure : figures) {
+        if (!figure.text.isEmpty())
+            return rect(); // a text reaches as far as its font does
+        const int reach = qCeil(figure.width * zoom() / 2) + 1;
+        area |= transform().mapRect(figure.path.boundingRect()).toAlignedRect().adjusted(-reach, -reach, reach, reach);
+    }
+    return area;
 }
 
 void ClockDial::paintEvent(QPaintEvent *)
@@ -350,11 +385,13 @@ void ClockDial::paintEvent(QPaintEvent *)
     paintDots(painter);
 }
 
-void ClockDial::paintFigures(QPainter &painter)
+void ClockDial::paintFigures(QPainter &painter, const QRect &area)
 {
-    if (m_figures.isEmpty())
+    if (std::all_of(m_figures.cbegin(), m_figures.cend(), [](const QList<Figure> &layer) { return layer.isEmpty(); }))
         return;
-    painter.drawPixmap(0, 0, figuresPicture());
+    const QImage &picture = figuresPicture();
+    const qreal ratio = picture.devicePixelRatio();
+    painter.drawImage(area, picture, QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
     paintDots(painter);
 }
 

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QMap>
 #include <QPainterPath>
+#include <QImage>
 #include <QPixmap>
 #include <QPointF>
 #include <QTransform>
@@ -63,8 +64,11 @@ public:
 
     // The marker's picture, drawn anew at each zoom.
     void setMarkerPicture(const QIcon &picture);
-    // The figures of one layer; none clears it.
+    // The figures of one layer; none clears it. They are drawn once into a
+    // picture kept for the dial's size.
     void setFigures(Layer layer, const QList<Figure> &figures);
+    // More figures on one layer, over all there are (a stroke drawn in).
+    void addFigures(Layer layer, const QList<Figure> &figures);
     // While set, a press on the centre dot chooses nothing: it points nowhere.
     void setCentrePressIgnored(bool ignored) { m_centrePressIgnored = ignored; }
 
@@ -80,8 +84,8 @@ public:
     void setCurrentItemDetail(const QString &text) { m_currentItemDetail = text; }
     const QString &currentItemDetail() const { return m_currentItemDetail; }
 
-    // The figures, then the dots over them: the dial's top layer.
-    void paintFigures(QPainter &painter);
+    // The figures within `area`, then the dots over them: the dial's top layer.
+    void paintFigures(QPainter &painter, const QRect &area);
 
 public slots:
     // `hour` chosen elsewhere, in its point's direction; `answers` unless
@@ -134,7 +138,11 @@ private:
     void drawMarkers();
     void paintBorder(QPainter &painter) const;
     void paintDots(QPainter &painter) const;
-    QPixmap figuresPicture();
+    const QImage &figuresPicture();
+    bool figuresPictureFits() const;
+    void drawFigures(QPainter &painter, const QList<Figure> &figures) const;
+    // Where `figures` draw, in pixels: all of the dial where one is a text.
+    QRect bounds(const QList<Figure> &figures) const;
 
     QSize m_designSize;
     QList<Dot> m_dots;
@@ -150,7 +158,8 @@ private:
     bool m_centrePressIgnored = false;
 
     QMap<Layer, QList<Figure>> m_figures;
-    QPixmap m_figuresPicture; // the figures at the dial's present size
+    QImage m_figuresPicture; // the figures at the dial's present size
+    bool m_figuresDrawn = false;
     QWidget *m_overlay = nullptr;
 
     QList<Item> m_items;

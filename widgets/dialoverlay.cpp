@@ -2,6 +2,7 @@
 
 #include "widgets/clockdial.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 DialOverlay::DialOverlay(ClockDial *dial)
@@ -11,8 +12,8 @@ DialOverlay::DialOverlay(ClockDial *dial)
     setAttribute(Qt::WA_NoSystemBackground);
 }
 
-void DialOverlay::paintEvent(QPaintEvent *)
+void DialOverlay::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    static_cast<ClockDial *>(parentWidget())->paintFigures(painter);
+    static_cast<ClockDial *>(parentWidget())->paintFigures(painter, event->rect());
 }
