@@ -55,7 +55,7 @@ ClockDial::ClockDial(QSize design, QWidget *parent)
     connect(m_timer, &QTimer::timeout, this, &ClockDial::tick);
 
     m_markerPattern = makeMarker(u"Picture3(0)"_s);
-    m_children.append({m_markerPattern, QPointF(0, 0)});
+    m_children.append({m_markerPattern, QPointF(0, 0), MarkerSize});
     m_numeral = new QLabel(u"0"_s, this);
     m_numeral->setObjectName(u"Label2(0)"_s);
     m_numeral->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -65,7 +65,8 @@ ClockDial::ClockDial(QSize design, QWidget *parent)
     m_numeral->setPalette(black);
     m_numeral->setAttribute(Qt::WA_NoMousePropagation); // a press on it is its own, not the dial's
     m_numeral->hide();
-    m_children.append({m_numeral, transform().inverted().map(QPointF(NumeralRect.topLeft() + QPoint(border(), border())))});
+    m_children.append({m_numeral, transform().inverted().map(QPointF(NumeralRect.topLeft() + QPoint(border(), border()))),
+                       NumeralRect.size()});
 
     DrawDial();
     placeAll();
@@ -88,7 +89,7 @@ void ClockDial::DrawDial()
         QLabel *marker = makeMarker(u"Picture3(%1)"_s.arg(hour));
         const float top = float(point.y() - dial::MarkerLift);
         const float left = float(point.x() - markerWidth);
-        m_children.append({marker, QPointF(left, top)});
+        m_children.append({marker, QPointF(left, top), MarkerSize});
         m_markers[hour - 1] = marker;
         // A screen reader finds each hour on the dial, by its name and numeral.
         m_items.append({dial::hourName(hour), point});
@@ -185,7 +186,7 @@ void ClockDial::tick()
 
     const bool last = m_highlight.tick();
     m_markers[h - 1]->setVisible(true);
-    move(*m_numeral, *at);
+    moveChild(*m_numeral, *at);
     m_numeral->setText(dial::numeral(h));
     m_numeral->setVisible(true);
 
@@ -279,7 +280,7 @@ int ClockDial::dotAt(QPointF units) const
     return -1;
 }
 
-void ClockDial::move(QWidget &child, QPointF at)
+void ClockDial::moveChild(QWidget &child, QPointF at)
 {
     for (Child &each : m_children) {
         if (each.widget == &child) {
@@ -291,8 +292,7 @@ void ClockDial::move(QWidget &child, QPointF at)
 
 void ClockDial::place(const Child &child) const
 {
-    const QSize design = child.widget == m_numeral ? NumeralRect.size() : MarkerSize;
-    const QRect geometry(transform().map(child.at).toPoint(), (QSizeF(design) * zoom()).toSize());
+    const QRect geometry(transform().map(child.at).toPoint(), (QSizeF(child.design) * zoom()).toSize());
     child.widget->setGeometry(geometry);
     // What reaches past the inner area is cut off there, not drawn over the border.
     if (inner().contains(geometry))

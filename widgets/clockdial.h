@@ -112,11 +112,12 @@ private:
         QPointF centre; // dial units
         int width = 1;  // pixels at 100 %
     };
-    // A marker or the numeral, placed in dial units.
+    // A marker or the numeral, placed in dial units, its size in pixels at 100 %.
     struct Child
     {
         QWidget *widget = nullptr;
         QPointF at;
+        QSize design;
     };
 
     // The dial's steps, in the order a choice takes them.
@@ -132,7 +133,7 @@ private:
     int dotAt(QPointF units) const;
     void setCurrentItem(int index);
     QLabel *makeMarker(const QString &name);
-    void move(QWidget &child, QPointF at);
+    void moveChild(QWidget &child, QPointF at);
     void place(const Child &child) const;
     void placeAll();
     void drawMarkers();
