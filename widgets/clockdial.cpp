@@ -385,7 +385,7 @@ void ClockDial::paintEvent(QPaintEvent *)
     paintDots(painter);
 }
 
-void ClockDial::paintFigures(QPainter &painter, const QRect &area)
+void ClockDial::paintFigures(QPainter &painter, QRect area)
 {
     if (std::all_of(m_figures.cbegin(), m_figures.cend(), [](const QList<Figure> &layer) { return layer.isEmpty(); }))
         return;

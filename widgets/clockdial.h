@@ -85,7 +85,7 @@ public:
     const QString &currentItemDetail() const { return m_currentItemDetail; }
 
     // The figures within `area`, then the dots over them: the dial's top layer.
-    void paintFigures(QPainter &painter, const QRect &area);
+    void paintFigures(QPainter &painter, QRect area);
 
 public slots:
     // `hour` chosen elsewhere, in its point's direction; `answers` unless
