@@ -109,7 +109,7 @@ MainWindow::MainWindow(QWidget *parent)
     // In a web page, the page is the screen: the window fills it, always.
     if (QGuiApplication::platformName() == "wasm"_L1) {
         setWindowState(Qt::WindowFullScreen);
-        commands->keepFullScreen();
+        commands->suitBrowser();
     }
     // On a screen too small for it, the window opens smaller.
     const QSize available = screen()->availableGeometry().size();

@@ -34,15 +34,15 @@ WindowCommands::WindowCommands(QWidget &window, WindowZoom &zoom, QPlainTextEdit
     m_practice = addAction(u"Упражнение"_s, {QKeySequence(Qt::CTRL | Qt::Key_E)}, [] {});
     m_practice->setCheckable(true);
     auto *help = addAction(u"Помощ"_s, {QKeySequence(Qt::Key_F1)}, [this] { showHelp(); });
-    auto *close = addAction(u"Затвори"_s, {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { m_window.close(); });
-    m_menu = {m_zoomIn, m_zoomOut, m_actualSize, m_fullScreen, m_teacherView, m_practice, help, close};
+    m_close = addAction(u"Затвори"_s, {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { m_window.close(); });
+    m_menu = {m_zoomIn, m_zoomOut, m_actualSize, m_fullScreen, m_teacherView, m_practice, help, m_close};
 
     // Keys that the menu does not list: Escape leaves full screen, and
     // Shift+F10 opens the menu as the menu key does.
     m_leaveFullScreen = addAction(QString(), {QKeySequence(Qt::Key_Escape)},
                                   [this] { m_window.setWindowState(m_window.windowState() & ~Qt::WindowFullScreen); });
     new FullScreenExit(m_window, *m_leaveFullScreen);
-    addAction(QString(), {QKeySequence(Qt::SHIFT | Qt::Key_F10)}, [this] {
+    m_openMenu = addAction(QString(), {QKeySequence(Qt::SHIFT | Qt::Key_F10)}, [this] {
         QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : &m_window;
         const QPoint centre = focus->rect().center();
         QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, focus->mapToGlobal(centre));
@@ -88,10 +88,19 @@ void WindowCommands::showHelp()
     m_help->activateWindow();
 }
 
-void WindowCommands::keepFullScreen()
+void WindowCommands::suitBrowser()
 {
     m_keepFullScreen = true;
-    m_fullScreen->setVisible(false);
+    // The browser zooms the page and shows it full screen, and a page is
+    // closed with its tab: a program that stopped would leave it frozen.
+    // A hidden command is out of the menu and the help, and its keys do nothing.
+    for (QAction *browsers : {m_zoomIn, m_zoomOut, m_actualSize, m_fullScreen, m_close})
+        browsers->setVisible(false);
+    // Browsers keep Ctrl+T (a new tab) for themselves; none keeps Alt+T.
+    m_teacherView->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_T)});
+    // The menu key reaches a page as a key like any other, never as a
+    // request for a menu: it opens the menu as Shift+F10 does.
+    m_openMenu->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
     updateEnabled();
 }
 
