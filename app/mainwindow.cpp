@@ -13,6 +13,7 @@
 #include "widgets/designlayout.h"
 #include "widgets/hourlist.h"
 #include "widgets/keyboardfocusframe.h"
+#include "widgets/longtouch.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -106,6 +107,8 @@ MainWindow::MainWindow(QWidget *parent)
     // A new task leaves the last answer's direction behind.
     connect(practice, &Practice::taskAsked, teacher, &TeacherView::forgetChoice);
 
+    // A long touch asks for the menu as a right press does.
+    new LongTouch(*this);
     // In a web page, the page is the screen: the window fills it, always.
     if (QGuiApplication::platformName() == "wasm"_L1) {
         setWindowState(Qt::WindowFullScreen);
