@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/controls.h"
+#include "app/menubutton.h"
 #include "app/practice.h"
 #include "app/teacherview.h"
 #include "app/windowcommands.h"
@@ -110,9 +111,14 @@ MainWindow::MainWindow(QWidget *parent)
     // A long touch asks for the menu as a right press does.
     new LongTouch(*this);
     // In a web page, the page is the screen: the window fills it, always.
+    // A tablet has no right button and no keys: a button opens the menu.
     if (QGuiApplication::platformName() == "wasm"_L1) {
         setWindowState(Qt::WindowFullScreen);
         commands->suitBrowser();
+        auto *menuButton = new MenuButton(*this);
+        connect(menuButton, &MenuButton::clicked, commands, [commands, menuButton] {
+            commands->popUpMenu(menuButton->mapToGlobal(QPoint(0, menuButton->height())));
+        });
     }
     // On a screen too small for it, the window opens smaller.
     const QSize available = screen()->availableGeometry().size();
