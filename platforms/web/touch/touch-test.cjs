@@ -23,6 +23,7 @@ const Description = { x: 92, y: 543, width: 838, height: 210 };
 const besideHour = (hour) => ({ x: hour.x - 60, y: hour.y - 20, width: 120, height: 60 });
 const menuAt = (point) => ({ x: point.x + 8, y: point.y + 8, width: 100, height: 40 });
 const BelowMenuButton = { x: 800, y: 90, width: 200, height: 40 };
+const Middle = { x: 440, y: 340, width: 140, height: 80 }; // where the help opens
 const MarkerMs = 1300;
 
 let page;
@@ -120,6 +121,8 @@ async function main() {
   await sleep(MarkerMs + 300);
   shown = await changes(menuAt(DialCentre), () => key('Menu'));
   check('the menu key opens the menu', shown.changed && shown.restored);
+  shown = await changes(Middle, () => key('F1'));
+  check('F1 opens the help', shown.changed && shown.restored);
 
   // The modes' keys switch them on and, pressed again, off.
   const modes = [
