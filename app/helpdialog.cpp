@@ -48,6 +48,10 @@ HelpDialog::HelpDialog(const QList<QAction *> &commands, QWidget *parent)
     layout->addWidget(page);
     layout->addWidget(buttons);
     page->setFocus();
+    // Closed, it gives the keys back to the window it came from: in a web
+    // page no window would take them by itself, and every key would be lost.
+    if (parent)
+        connect(this, &QDialog::finished, parent, [parent] { parent->activateWindow(); });
 }
 
 void HelpDialog::fitText()
