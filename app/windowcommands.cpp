@@ -34,8 +34,8 @@ WindowCommands::WindowCommands(QWidget &window, WindowZoom &zoom, QPlainTextEdit
     m_practice = addAction(u"Упражнение"_s, {QKeySequence(Qt::CTRL | Qt::Key_E)}, [] {});
     m_practice->setCheckable(true);
     auto *help = addAction(u"Помощ"_s, {QKeySequence(Qt::Key_F1)}, [this] { showHelp(); });
-    m_close = addAction(u"Затвори"_s, {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { m_window.close(); });
-    m_menu = {m_zoomIn, m_zoomOut, m_actualSize, m_fullScreen, m_teacherView, m_practice, help, m_close};
+    auto *close = addAction(u"Затвори"_s, {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { m_window.close(); });
+    m_menu = {m_zoomIn, m_zoomOut, m_actualSize, m_fullScreen, m_teacherView, m_practice, help, close};
 
     // Keys that the menu does not list: Escape leaves full screen, and
     // Shift+F10 opens the menu as the menu key does.
@@ -48,6 +48,7 @@ WindowCommands::WindowCommands(QWidget &window, WindowZoom &zoom, QPlainTextEdit
         QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, focus->mapToGlobal(centre));
         QApplication::sendEvent(focus, &event);
     });
+    m_close = close; // which a browser's page leaves to the tab (suitBrowser)
 
     // A menu asked for by the window, or by the description for its own.
     m_window.installEventFilter(this);
