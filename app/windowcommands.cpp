@@ -89,9 +89,16 @@ void WindowCommands::showHelp()
     m_help->activateWindow();
 }
 
-void WindowCommands::suitBrowser()
+void WindowCommands::keepFullScreen()
 {
     m_keepFullScreen = true;
+    m_fullScreen->setVisible(false);
+    updateEnabled();
+}
+
+void WindowCommands::suitBrowser()
+{
+    keepFullScreen();
     // The browser zooms the page and shows it full screen, and a page is
     // closed with its tab: a program that stopped would leave it frozen.
     // A hidden command is out of the menu and the help, and its keys do nothing.

@@ -27,15 +27,19 @@ public:
     // The teacher's view and practice, switched on and off.
     QAction *teacherView() const { return m_teacherView; }
     QAction *practice() const { return m_practice; }
+    // The window stays full screen (in a web page, which is its screen):
+    // the commands that would leave it are gone.
+    void keepFullScreen();
+
+    // Opens the context menu at `globalPos`: `menu`'s own entries (if any),
+    // then the window's commands. The menu deletes itself when closed.
+    void popUpMenu(QPoint globalPos, QMenu *menu = nullptr);
+
     // The commands in the order the menu and the help list them.
     const QList<QAction *> &commands() const { return m_menu; }
     // In a browser's page, which is the window's screen: the window stays
     // full screen, and what the browser owns is left to it (see the .cpp).
     void suitBrowser();
-
-    // Opens the context menu at `globalPos`: `menu`'s own entries (if any),
-    // then the window's commands. The menu deletes itself when closed.
-    void popUpMenu(QPoint globalPos, QMenu *menu = nullptr);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -57,9 +61,9 @@ private:
     QAction *m_leaveFullScreen = nullptr;
     QAction *m_teacherView = nullptr;
     QAction *m_practice = nullptr;
-    QAction *m_close = nullptr;
-    QAction *m_openMenu = nullptr;
     HelpDialog *m_help = nullptr; // made when first asked for
     bool m_keepFullScreen = false;
     bool m_menuFromKeyboard = false; // the last menu asked for came from the keyboard
+    QAction *m_close = nullptr;
+    QAction *m_openMenu = nullptr;
 };
