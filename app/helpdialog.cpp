@@ -13,6 +13,21 @@ namespace {
 constexpr int WidthInCharacters = 48;
 constexpr int HeightInLines = 24;
 
+// Each command that is offered, with its keys in the platform's notation.
+QList<std::pair<QString, QString>> commandKeys(const QList<QAction *> &commands)
+{
+    QList<std::pair<QString, QString>> listed;
+    for (const QAction *command : commands) {
+        if (!command->isVisible())
+            continue;
+        QStringList sequences;
+        for (const QKeySequence &sequence : command->shortcuts())
+            sequences << sequence.toString(QKeySequence::NativeText);
+        listed.append({command->text(), sequences.join(u" или "_s)});
+    }
+    return listed;
+}
+
 } // namespace
 
 HelpDialog::HelpDialog(const QList<QAction *> &commands, QWidget *parent)
@@ -33,6 +48,10 @@ HelpDialog::HelpDialog(const QList<QAction *> &commands, QWidget *parent)
     layout->addWidget(page);
     layout->addWidget(buttons);
     page->setFocus();
+    // Closed, it gives the keys back to the window it came from: in a web
+    // page no window would take them by itself, and every key would be lost.
+    if (parent)
+        connect(this, &QDialog::finished, parent, [parent] { parent->activateWindow(); });
 }
 
 void HelpDialog::fitText()
@@ -44,15 +63,8 @@ void HelpDialog::fitText()
 QString HelpDialog::text(const QList<QAction *> &commands)
 {
     QString keys;
-    for (const QAction *command : commands) {
-        if (!command->isVisible())
-            continue;
-        QStringList sequences;
-        for (const QKeySequence &sequence : command->shortcuts())
-            sequences << sequence.toString(QKeySequence::NativeText).toHtmlEscaped();
-        keys += u"<tr><td>%1</td><td>%2</td></tr>"_s.arg(command->text().toHtmlEscaped(),
-                                                         sequences.join(u" или "_s));
-    }
+    for (const auto &[command, sequences] : commandKeys(commands))
+        keys += u"<tr><td>%1</td><td>%2</td></tr>"_s.arg(command.toHtmlEscaped(), sequences.toHtmlEscaped());
     return u"<h3>Ravelinta</h3>"
            "<p>Упражнение за позициите по часовник: изберете час и до неговата точка върху циферблата "
            "за 1,3 секунди се появяват хамбургер и римската цифра на часа.</p>"
@@ -69,4 +81,12 @@ QString HelpDialog::text(const QList<QAction *> &commands)
            "отговора.</p>"
            "<p>В построяването с линийка и пергел Page Down и Page Up (или дистанционното за презентации) "
            "преминават към следващата и предишната стъпка, Home — към първата, а End показва всички.</p>"_s.arg(keys);
+}
+
+QString HelpDialog::keyList(const QList<QAction *> &commands)
+{
+    QString lines;
+    for (const auto &[command, sequences] : commandKeys(commands))
+        lines += u"  %1: %2\n"_s.arg(command, sequences);
+    return lines;
 }

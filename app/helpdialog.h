@@ -20,4 +20,7 @@ public:
 
     // The help as HTML, for those commands.
     static QString text(const QList<QAction *> &commands);
+    // The help's list of commands as plain text, a command and its keys a
+    // line, for a read-me beside the program (ravelinta --keys prints it).
+    static QString keyList(const QList<QAction *> &commands);
 };

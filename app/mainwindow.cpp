@@ -2,6 +2,7 @@
 
 #include "app/constructionview.h"
 #include "app/controls.h"
+#include "app/menubutton.h"
 #include "app/modepanel.h"
 #include "app/practice.h"
 #include "app/teacherview.h"
@@ -14,6 +15,7 @@
 #include "widgets/designlayout.h"
 #include "widgets/hourlist.h"
 #include "widgets/keyboardfocusframe.h"
+#include "widgets/longtouch.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -122,10 +124,17 @@ MainWindow::MainWindow(QWidget *parent)
     // A new task leaves the last answer's direction behind.
     connect(practice, &Practice::taskAsked, teacher, &TeacherView::forgetChoice);
 
+    // A long touch asks for the menu as a right press does.
+    new LongTouch(*this);
     // In a web page, the page is the screen: the window fills it, always.
+    // A tablet has no right button and no keys: a button opens the menu.
     if (QGuiApplication::platformName() == "wasm"_L1) {
         setWindowState(Qt::WindowFullScreen);
-        commands->keepFullScreen();
+        commands->suitBrowser();
+        auto *menuButton = new MenuButton(*this);
+        connect(menuButton, &MenuButton::clicked, commands, [commands, menuButton] {
+            commands->popUpMenu(menuButton->mapToGlobal(QPoint(0, menuButton->height())));
+        });
     }
     // On a screen too small for it, the window opens smaller.
     const QSize available = screen()->availableGeometry().size();

@@ -58,12 +58,13 @@ WindowCommands::WindowCommands(QWidget &window, WindowZoom &zoom, QPlainTextEdit
     m_leaveFullScreen = addAction(QString(), {QKeySequence(Qt::Key_Escape)},
                                   [this] { m_window.setWindowState(m_window.windowState() & ~Qt::WindowFullScreen); });
     new FullScreenExit(m_window, *m_leaveFullScreen);
-    addAction(QString(), {QKeySequence(Qt::SHIFT | Qt::Key_F10)}, [this] {
+    m_openMenu = addAction(QString(), {QKeySequence(Qt::SHIFT | Qt::Key_F10)}, [this] {
         QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : &m_window;
         const QPoint centre = focus->rect().center();
         QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, focus->mapToGlobal(centre));
         QApplication::sendEvent(focus, &event);
     });
+    m_close = close; // which a browser's page leaves to the tab (suitBrowser)
 
     // A menu asked for by the window, or by the description for its own.
     m_window.installEventFilter(this);
@@ -108,6 +109,22 @@ void WindowCommands::keepFullScreen()
 {
     m_keepFullScreen = true;
     m_fullScreen->setVisible(false);
+    updateEnabled();
+}
+
+void WindowCommands::suitBrowser()
+{
+    keepFullScreen();
+    // The browser zooms the page and shows it full screen, and a page is
+    // closed with its tab: a program that stopped would leave it frozen.
+    // A hidden command is out of the menu and the help, and its keys do nothing.
+    for (QAction *browsers : {m_zoomIn, m_zoomOut, m_actualSize, m_fullScreen, m_close})
+        browsers->setVisible(false);
+    // Browsers keep Ctrl+T (a new tab) for themselves; none keeps Alt+T.
+    m_teacherView->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_T)});
+    // The menu key reaches a page as a key like any other, never as a
+    // request for a menu: it opens the menu as Shift+F10 does.
+    m_openMenu->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
     updateEnabled();
 }
 

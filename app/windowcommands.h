@@ -42,6 +42,12 @@ public:
     // then the window's commands. The menu deletes itself when closed.
     void popUpMenu(QPoint globalPos, QMenu *menu = nullptr);
 
+    // The commands in the order the menu and the help list them.
+    const QList<QAction *> &commands() const { return m_menu; }
+    // In a browser's page, which is the window's screen: the window stays
+    // full screen, and what the browser owns is left to it (see the .cpp).
+    void suitBrowser();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -70,4 +76,6 @@ private:
     HelpDialog *m_help = nullptr; // made when first asked for
     bool m_keepFullScreen = false;
     bool m_menuFromKeyboard = false; // the last menu asked for came from the keyboard
+    QAction *m_close = nullptr;
+    QAction *m_openMenu = nullptr;
 };

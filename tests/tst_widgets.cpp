@@ -3,8 +3,10 @@
 #include "widgets/clockdial.h"
 #include "windowsupport.h"
 #include "widgets/hourlist.h"
+#include "widgets/longtouch.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopeGuard>
@@ -28,6 +30,8 @@ private slots:
     void hourListKeysAndButtons();
     void hourListChoiceStaysMarked_data();
     void hourListChoiceStaysMarked();
+    void longTouchAsksForTheMenu_data();
+    void longTouchAsksForTheMenu();
 };
 
 namespace {
@@ -271,6 +275,73 @@ void TestWidgets::hourListChoiceStaysMarked()
     const QImage unfocused = list.viewport()->grab(row).toImage();
     QCOMPARE(unfocused.pixelColor(ground), focused.pixelColor(ground));
     QCOMPARE(unfocused, focused); // the text's ink too
+}
+
+namespace {
+
+// A control that keeps the requests for its menu that reach it.
+class MenuAsker : public QWidget
+{
+public:
+    using QWidget::QWidget;
+    QList<QPoint> asked;
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override
+    {
+        if (event->reason() == QContextMenuEvent::Mouse)
+            asked << event->pos();
+    }
+};
+
+} // namespace
+
+void TestWidgets::longTouchAsksForTheMenu_data()
+{
+    QTest::addColumn<bool>("finger"); // or the mouse's left button
+    QTest::addColumn<int>("holdMs");
+    QTest::addColumn<int>("moveBy"); // pixels, across, while held
+    QTest::addColumn<bool>("asks");
+
+    const int longer = LongTouch::HoldMs + 200, shorter = LongTouch::HoldMs - 300;
+    QTest::newRow("finger held still") << true << longer << 0 << true;
+    QTest::newRow("finger lifted sooner") << true << shorter << 0 << false;
+    QTest::newRow("finger held, slid away") << true << longer << 30 << false;
+    QTest::newRow("finger held, trembling") << true << longer << 2 << true;
+    QTest::newRow("mouse button held") << false << longer << 0 << false;
+}
+
+void TestWidgets::longTouchAsksForTheMenu()
+{
+    QFETCH(bool, finger);
+    QFETCH(int, holdMs);
+    QFETCH(int, moveBy);
+    QFETCH(bool, asks);
+    static QPointingDevice *const touchScreen = QTest::createTouchDevice();
+
+    QWidget window;
+    window.resize(300, 200);
+    auto *control = new MenuAsker(&window);
+    control->setGeometry(100, 50, 150, 100);
+    new LongTouch(window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    const QPoint at(140, 90), moved = at + QPoint(moveBy, 0); // in the window
+    if (finger) {
+        QTest::touchEvent(&window, touchScreen).press(0, at);
+        if (moveBy)
+            QTest::touchEvent(&window, touchScreen).move(0, moved);
+        QTest::qWait(holdMs);
+        QTest::touchEvent(&window, touchScreen).release(0, moved);
+    } else {
+        QTest::mousePress(window.windowHandle(), Qt::LeftButton, {}, at);
+        QTest::qWait(holdMs);
+        QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, at);
+    }
+    QTest::qWait(std::max(0, LongTouch::HoldMs - holdMs) + 100); // no request comes late
+    // Asked once, where the finger went down.
+    QCOMPARE(control->asked, asks ? QList<QPoint>{at - control->pos()} : QList<QPoint>{});
 }
 
 QTEST_MAIN(TestWidgets)

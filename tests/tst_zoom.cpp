@@ -210,21 +210,28 @@ void TestZoom::styleGrowsWithTheZoom()
 void TestZoom::commandsInTheContextMenu_data()
 {
     QTest::addColumn<QString>("where"); // a control, or "" for the window's background
-    // A key with the focus there, or none for a right press on it. (The menu
-    // key is the platform's to turn into a menu: the end-to-end test tries it.)
+    // A key with the focus there, or none for a right press on it. (On the
+    // desktop the menu key is the platform's to turn into a menu: the
+    // end-to-end test tries it.)
     QTest::addColumn<QKeySequence>("key");
     QTest::addColumn<int>("ownEntries"); // before the window's commands
+    QTest::addColumn<bool>("inBrowser"); // the window is a browser's page
 
-    const QKeySequence press, shiftF10(Qt::SHIFT | Qt::Key_F10);
-    QTest::newRow("right press on the heading") << u"Label1(2)"_s << press << 0;
-    QTest::newRow("right press on the list's caption") << u"Label1(0)"_s << press << 0;
-    QTest::newRow("right press on the background") << QString() << press << 0;
-    QTest::newRow("right press on the list") << u"List1(1)"_s << press << 0;
-    QTest::newRow("Shift+F10 on the dial") << u"Picture1"_s << shiftF10 << 0;
-    QTest::newRow("Shift+F10 in the list") << u"List1(1)"_s << shiftF10 << 0;
+    const QKeySequence press, shiftF10(Qt::SHIFT | Qt::Key_F10), menuKey(Qt::Key_Menu);
+    QTest::newRow("right press on the heading") << u"Label1(2)"_s << press << 0 << false;
+    QTest::newRow("right press on the list's caption") << u"Label1(0)"_s << press << 0 << false;
+    QTest::newRow("right press on the background") << QString() << press << 0 << false;
+    QTest::newRow("right press on the list") << u"List1(1)"_s << press << 0 << false;
+    QTest::newRow("Shift+F10 on the dial") << u"Picture1"_s << shiftF10 << 0 << false;
+    QTest::newRow("Shift+F10 in the list") << u"List1(1)"_s << shiftF10 << 0 << false;
     // The description keeps its own Copy and Select All.
-    QTest::newRow("right press on the description") << u"Text1"_s << press << 2;
-    QTest::newRow("Shift+F10 in the description") << u"Text1"_s << shiftF10 << 2;
+    QTest::newRow("right press on the description") << u"Text1"_s << press << 2 << false;
+    QTest::newRow("Shift+F10 in the description") << u"Text1"_s << shiftF10 << 2 << false;
+    // In a page the menu key arrives as a key, which the window takes.
+    QTest::newRow("page: menu key on the dial") << u"Picture1"_s << menuKey << 0 << true;
+    QTest::newRow("page: menu key in the description") << u"Text1"_s << menuKey << 2 << true;
+    QTest::newRow("page: Shift+F10 in the list") << u"List1(1)"_s << shiftF10 << 0 << true;
+    QTest::newRow("page: right press on the background") << QString() << press << 0 << true;
 }
 
 void TestZoom::commandsInTheContextMenu()
@@ -232,7 +239,10 @@ void TestZoom::commandsInTheContextMenu()
     QFETCH(QString, where);
     QFETCH(QKeySequence, key);
     QFETCH(int, ownEntries);
+    QFETCH(bool, inBrowser);
     MainWindow &window = *m_window;
+    if (inBrowser)
+        control<WindowCommands>(window, u"WindowCommands"_s)->suitBrowser();
     QWidget *target = where.isEmpty() ? &window : control(window, where);
     const QPoint at = where.isEmpty() ? QPoint(470, 150) : target->mapTo(&window, target->rect().center());
     if (!key.isEmpty()) {
@@ -248,15 +258,20 @@ void TestZoom::commandsInTheContextMenu()
 
     QStringList entries;
     for (const QAction *action : menu->actions()) {
-        if (!action->isSeparator())
+        if (!action->isSeparator() && action->isVisible())
             entries << (action->text().split(u'\t').first() + u' ' + action->shortcut().toString()).trimmed();
     }
     menu->close();
-    const QStringList commands = {u"Увеличи Ctrl++"_s, u"Намали Ctrl+-"_s, u"Нормален размер Ctrl+0"_s,
-                                  u"Цял екран F11"_s, u"Учителски изглед Ctrl+T"_s,
-                                  u"Построяване с линийка и пергел Ctrl+K"_s, u"Следваща стъпка PgDown"_s,
-                                  u"Предишна стъпка PgUp"_s, u"Упражнение Ctrl+E"_s,
-                                  u"Помощ F1"_s, u"Затвори Ctrl+Q"_s};
+    // The browser zooms, goes full screen and closes the page, and keeps
+    // Ctrl+T for a new tab.
+    const QStringList commands = inBrowser
+        ? QStringList{u"Учителски изглед Alt+T"_s, u"Построяване с линийка и пергел Ctrl+K"_s,
+                      u"Следваща стъпка PgDown"_s, u"Предишна стъпка PgUp"_s, u"Упражнение Ctrl+E"_s,
+                      u"Помощ F1"_s}
+        : QStringList{u"Увеличи Ctrl++"_s, u"Намали Ctrl+-"_s, u"Нормален размер Ctrl+0"_s, u"Цял екран F11"_s,
+                      u"Учителски изглед Ctrl+T"_s, u"Построяване с линийка и пергел Ctrl+K"_s,
+                      u"Следваща стъпка PgDown"_s, u"Предишна стъпка PgUp"_s, u"Упражнение Ctrl+E"_s,
+                      u"Помощ F1"_s, u"Затвори Ctrl+Q"_s};
     QCOMPARE(entries.mid(ownEntries), commands);
     QCOMPARE(highlightOf(window).SelectedHour, qint16(0)); // nothing chosen on the way
 }
@@ -305,16 +320,30 @@ void TestZoom::commandsEnabledWhereTheyAct()
 
 void TestZoom::fullScreenKeptWhereTheWindowIsTheScreen()
 {
-    // As in a web page: Escape, F11 and the menu cannot leave full screen.
+    // As in a web page: Escape, F11 and the menu cannot leave full screen,
+    // Ctrl+Q does not close the window (it would leave a dead page), the
+    // zoom keys are the browser's, and Alt+T is the teacher's view.
     MainWindow &window = *m_window;
     window.setWindowState(Qt::WindowFullScreen);
-    control<WindowCommands>(window, u"WindowCommands"_s)->keepFullScreen();
+    auto *commands = control<WindowCommands>(window, u"WindowCommands"_s);
+    commands->suitBrowser();
     QTRY_VERIFY(window.isFullScreen());
+    QTRY_VERIFY(window.font().pointSizeF() > 12); // full screen is zoomed
+    const double points = window.font().pointSizeF();
     QTest::keyClick(&window, Qt::Key_Escape);
     QTest::keyClick(&window, Qt::Key_F11);
-    QVERIFY(window.isFullScreen());
-    for (const QAction *action : window.actions())
-        QVERIFY2(!action->isVisible() || action->text() != u"Цял екран", "full screen is in the menu");
+    QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+    QTest::keyClick(&window, Qt::Key_Plus, Qt::ControlModifier);
+    QTest::qWait(50);
+    QVERIFY(window.isFullScreen() && window.isVisible());
+    QCOMPARE(window.font().pointSizeF(), points);
+    QTest::keyClick(&window, Qt::Key_T, Qt::ControlModifier);
+    QVERIFY(!commands->teacherView()->isChecked());
+    QTest::keyClick(&window, Qt::Key_T, Qt::AltModifier);
+    QVERIFY(commands->teacherView()->isChecked());
+    // The help and the read-me's list name the keys that work here.
+    QCOMPARE(HelpDialog::keyList(commands->commands()),
+             u"  Учителски изглед: Alt+T\n  Построяване с линийка и пергел: Ctrl+K\n  Следваща стъпка: PgDown\n  Предишна стъпка: PgUp\n  Упражнение: Ctrl+E\n  Помощ: F1\n"_s);
 }
 
 void TestZoom::fullScreenShowsItsWayOut()

@@ -3,6 +3,8 @@
 # 127.0.0.1 by Python's own web server, full screen on the X display
 # ($DISPLAY) in a fresh profile, with WebGL drawn in software. The browser's
 # languages are Bulgarian: the first is the program's locale.
+# RAVELINTA_DEVTOOLS_PORT, if set, opens Chromium's DevTools protocol on
+# that port of 127.0.0.1, for a test that sends touches through it.
 # usage: chromium-run.sh SITE/ravelinta.html
 set -euo pipefail
 page=$1
@@ -34,6 +36,7 @@ chromium --no-sandbox --use-angle=swiftshader --enable-unsafe-swiftshader --user
     --kiosk --window-position=0,0 --window-size="$width,$height" --accept-lang=bg-BG,bg \
     --disable-features=Translate --no-first-run --no-default-browser-check --noerrdialogs \
     --disable-background-networking --disable-component-update --password-store=basic --test-type \
+    ${RAVELINTA_DEVTOOLS_PORT:+--remote-debugging-port="$RAVELINTA_DEVTOOLS_PORT"} \
     "http://127.0.0.1:$port/$(basename "$page")" &
 browser=$!
 wait $browser

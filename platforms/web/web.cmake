@@ -58,3 +58,14 @@ if(RAVELINTA_HOST_TESTS)
     set_tests_properties(web_endtoend PROPERTIES TIMEOUT 240 RUN_SERIAL TRUE ENVIRONMENT
         "RAVELINTA_LAUNCHER=${CMAKE_CURRENT_LIST_DIR}/chromium-run.sh;RAVELINTA_PROGRAM=${RAVELINTA_SITE}/ravelinta.html;RAVELINTA_SCREEN=501x432;RAVELINTA_WINDOW_NAME=${window_name}")
 endif()
+
+# The page on a tablet's screen, 1024 x 768: touches sent through Chromium's
+# DevTools protocol by puppeteer-core (which ./dev installs into
+# RAVELINTA_WEB_TOOLS from touch/package.json), keys through the browser as a
+# keyboard sends them: a tap, a long touch, the menu button, the menu key,
+# the modes' keys, and a page that still answers after Ctrl+Q.
+if(RAVELINTA_WEB_TOOLS)
+    add_test(NAME web_touch COMMAND ${CMAKE_CURRENT_LIST_DIR}/touch/run.sh ${RAVELINTA_SITE}/ravelinta.html
+        ${RAVELINTA_WEB_TOOLS})
+    set_tests_properties(web_touch PROPERTIES TIMEOUT 240 RUN_SERIAL TRUE SKIP_RETURN_CODE 77)
+endif()

@@ -23,8 +23,29 @@ set(RAVELINTA_DIST_NAME ravelinta-${PROJECT_VERSION})
 set(stage ${CMAKE_BINARY_DIR}/stage/${RAVELINTA_DIST_NAME})
 set(RAVELINTA_STAGED_EXE ${stage}/ravelinta.exe)
 set(RAVELINTA_STAGED_LICENCE ${stage}/LICENSE.txt)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/README.txt ${stage}/README.txt @ONLY NEWLINE_STYLE WIN32)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/ПРОЧЕТИ.txt ${stage}/ПРОЧЕТИ.txt @ONLY NEWLINE_STYLE WIN32)
+# Each lists the commands and their keys as the program's help does: the
+# program prints that list (ravelinta --keys). Cross-built, the program that
+# prints it is the build machine's own, RAVELINTA_HOST_PROGRAM (./dev
+# windows gives it): its commands and keys are the Windows program's.
+if(CMAKE_CROSSCOMPILING)
+    set(RAVELINTA_HOST_PROGRAM "" CACHE FILEPATH "The build machine's ravelinta, which lists the keys for the read-mes")
+    if(NOT RAVELINTA_HOST_PROGRAM)
+        message(FATAL_ERROR "Give RAVELINTA_HOST_PROGRAM, the build machine's own ravelinta: it lists the keys "
+                            "for the zip's read-mes (./dev windows does)")
+    endif()
+    set(keys_program ${RAVELINTA_HOST_PROGRAM})
+    set(keys_depends ${RAVELINTA_HOST_PROGRAM})
+else()
+    set(keys_program $<TARGET_FILE:ravelinta>)
+    set(keys_depends ravelinta)
+endif()
+foreach(readme IN ITEMS README.txt ПРОЧЕТИ.txt)
+    add_custom_command(OUTPUT ${stage}/${readme}
+        COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_CURRENT_LIST_DIR}/${readme} -DOUTPUT=${stage}/${readme}
+                -DPROGRAM=${keys_program} -DPROJECT_VERSION=${PROJECT_VERSION}
+                -P ${CMAKE_CURRENT_LIST_DIR}/readme.cmake
+        DEPENDS ${CMAKE_CURRENT_LIST_DIR}/${readme} ${CMAKE_CURRENT_LIST_DIR}/readme.cmake ${keys_depends} VERBATIM)
+endforeach()
 configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${RAVELINTA_STAGED_LICENCE} NEWLINE_STYLE WIN32)
 set(RAVELINTA_STAGED stage/${RAVELINTA_DIST_NAME})
 configure_file(${RAVELINTA_ICO} ${CMAKE_BINARY_DIR}/ravelinta.ico COPYONLY)

@@ -1,0 +1,183 @@
+// The web page as a tablet and a keyboard use it, in Chromium: touches sent
+// through the DevTools protocol (puppeteer-core), keys sent as a keyboard's
+// are (xdotool), so that the browser's own shortcuts come first as they do
+// for a pupil. What the page shows is read from its screenshots: a region
+// that changes, or comes back as it was.
+// usage: node touch-test.cjs DEVTOOLS_PORT   (on the X display of run.sh)
+'use strict';
+const puppeteer = require('puppeteer-core');
+const { execFileSync } = require('child_process');
+
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// Where things are on a 1024 x 768 page, where the window is at 175 %.
+const DialCentre = { x: 327, y: 294 };
+const Hour3 = { x: 500, y: 294 };
+const Hour9 = { x: 155, y: 294 };
+const Background = { x: 620, y: 420 }; // right of the dial, below the list
+const MenuButton = { x: 995, y: 30 };
+const Dial = { x: 92, y: 59, width: 470, height: 470 };
+const Description = { x: 92, y: 543, width: 838, height: 210 };
+// The marker's place beside an hour, and a menu's place below and right of
+// where it is asked for.
+const besideHour = (hour) => ({ x: hour.x - 60, y: hour.y - 20, width: 120, height: 60 });
+const menuAt = (point) => ({ x: point.x + 8, y: point.y + 8, width: 100, height: 40 });
+const BelowMenuButton = { x: 800, y: 90, width: 200, height: 40 };
+const Middle = { x: 440, y: 340, width: 140, height: 80 }; // where the help opens
+const MarkerMs = 1300;
+
+let page;
+let cdp;
+let failures = 0;
+
+async function region(clip) {
+  return page.screenshot({ clip, encoding: 'base64' });
+}
+
+async function touch(point, holdMs, moveBy = 0) {
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [point] });
+  if (moveBy) {
+    await sleep(100);
+    await cdp.send('Input.dispatchTouchEvent',
+      { type: 'touchMove', touchPoints: [{ x: point.x + moveBy, y: point.y }] });
+  }
+  await sleep(holdMs);
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+}
+
+function key(name) {
+  execFileSync('xdotool', ['key', name]);
+}
+
+function check(what, ok) {
+  console.log(`${ok ? 'PASS' : 'FAIL'}: ${what}`);
+  if (!ok)
+    ++failures;
+}
+
+// Runs `act` and tells whether `clip` looks otherwise after it (given time
+// to show), and whether Escape then brings it back as it was.
+async function changes(clip, act, settleMs = 700) {
+  const before = await region(clip);
+  await act();
+  await sleep(settleMs);
+  const changed = (await region(clip)) !== before;
+  key('Escape');
+  await sleep(500);
+  return { changed, restored: (await region(clip)) === before };
+}
+
+// Loaded once the line that tells of the loading is gone.
+async function loaded() {
+  await page.waitForFunction(() => document.getElementById('status').style.display === 'none',
+    { timeout: 90000 });
+  await sleep(1500);
+}
+
+async function connect(port) {
+  let browser;
+  for (let attempt = 0; attempt < 200 && !browser; ++attempt) {
+    try {
+      browser = await puppeteer.connect({ browserURL: `http://127.0.0.1:${port}`, defaultViewport: null });
+    } catch {
+      await sleep(100);
+    }
+  }
+  if (!browser)
+    throw new Error('Chromium did not open its DevTools port');
+  for (let attempt = 0; attempt < 200 && !page; ++attempt) {
+    page = (await browser.pages()).find((candidate) => candidate.url().endsWith('/ravelinta.html'));
+    if (!page)
+      await sleep(100);
+  }
+  await loaded();
+  cdp = await page.createCDPSession();
+  return browser;
+}
+
+async function main() {
+  const browser = await connect(process.argv[2]);
+
+  // A tap on the dial chooses the hour it points at: its marker shows.
+  let shown = await changes(besideHour(Hour3), () => touch(Hour3, 80), 300);
+  check('a tap on the dial shows the hour', shown.changed);
+  await sleep(MarkerMs);
+
+  // A finger held still off the dial opens the menu; a tap, a finger that
+  // moves, and one held on the dial do not.
+  const touches = [
+    ['a long touch off the dial opens the menu', Background, 900, 0, true],
+    ['a tap off the dial opens no menu', Background, 80, 0, false],
+    ['a long touch that moves opens no menu', Background, 900, 40, false],
+    ['a long touch on the dial opens no menu', DialCentre, 900, 0, false],
+  ];
+  for (const [what, point, holdMs, moveBy, opens] of touches) {
+    shown = await changes(menuAt(point), () => touch(point, holdMs, moveBy));
+    check(what, shown.changed === opens && shown.restored);
+    await sleep(MarkerMs);
+  }
+
+  shown = await changes(BelowMenuButton, () => touch(MenuButton, 80));
+  check('a tap on the menu button opens the menu', shown.changed && shown.restored);
+
+  // The keys, from the dial: a tap gives it the keys' focus.
+  await touch(Hour9, 80);
+  await sleep(MarkerMs + 300);
+  shown = await changes(menuAt(DialCentre), () => key('Menu'));
+  check('the menu key opens the menu', shown.changed && shown.restored);
+  shown = await changes(Middle, () => key('F1'));
+  check('F1 opens the help', shown.changed && shown.restored);
+
+  // The modes' keys switch them on and, pressed again, off.
+  const modes = [
+    ['Alt+T shows the teacher\'s view', 'alt+t', Dial],
+    ['Ctrl+E starts practice', 'ctrl+e', Description],
+  ];
+  for (const [what, keys, clip] of modes) {
+    const before = await region(clip);
+    key(keys);
+    await sleep(700);
+    const on = (await region(clip)) !== before;
+    key(keys);
+    await sleep(700);
+    check(what, on && (await region(clip)) === before);
+  }
+
+  // The construction: Ctrl+K shows its first step, Page Down draws the
+  // next; off again, the dial is as it was.
+  {
+    const before = await region(Dial);
+    key('ctrl+k');
+    await sleep(900);
+    const first = await region(Dial);
+    key('Next');
+    await sleep(900);
+    const second = await region(Dial);
+    key('ctrl+k');
+    await sleep(700);
+    check('Ctrl+K and Page Down step the construction',
+          first !== before && second !== first && (await region(Dial)) === before);
+  }
+
+  // Ctrl+Q, with the keys on the dial of a page just loaded (whatever the
+  // checks above left behind), leaves the page working: a tap still
+  // chooses an hour.
+  await page.reload();
+  await loaded();
+  await touch(Hour9, 80);
+  await sleep(MarkerMs + 300);
+  key('ctrl+q');
+  await sleep(1000);
+  shown = await changes(besideHour(Hour3), () => touch(Hour3, 80), 300);
+  const running = await page.evaluate(() => document.getElementById('status').style.display === 'none');
+  check('after Ctrl+Q the page still answers a tap', shown.changed && running);
+
+  browser.disconnect();
+  console.log(failures ? `${failures} check(s) failed` : 'all checks passed');
+  process.exit(failures ? 1 : 0);
+}
+
+main().catch((error) => {
+  console.error(error);
+  process.exit(1);
+});
