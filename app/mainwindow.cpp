@@ -85,7 +85,7 @@ MainWindow::MainWindow(QWidget *parent)
     const QRect dialRect = twips(120, 480, 4000, 4000);
     auto *dial = new ClockDial(dialRect.size(), this);
     setBackground(*dial, DialColour);
-    dial->setMarkerPicture(markerIcon());
+    dial->setMarkerPicture(&markerIcon);
     layout->addWidget(dial, dialRect);
 
     layout->addWidget(makeLabel(this, u"Label1(2)"_s, u"Ravelinta"_s, HeadingColour), twips(840, 0, 5535, 375));

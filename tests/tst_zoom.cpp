@@ -163,6 +163,7 @@ void TestZoom::markerSharpAt300()
     MainWindow &window = *m_window;
     zoomIn(6);
     QTRY_COMPARE(window.size(), QSize(1467, 1293));
+    pressDial(window, HourPoints[0]); // hour 1's marker, as it shows
     const QImage picture = control<QLabel>(window, u"Picture3(1)"_s)->pixmap().toImage();
     QCOMPARE(picture.size(), QSize(96, 96));
 

@@ -163,6 +163,9 @@ void ClockDial::startHighlight(int hour)
     for (QLabel *marker : m_markers)
         marker->setVisible(false);
     m_highlight.start(qint16(hour));
+    // The picture is made when first shown, not at start.
+    if (m_markerPictureNow.isNull())
+        drawMarkers();
     // A running timer keeps its rhythm: holding an arrow key down then still
     // shows each hour passed over on the next tick.
     if (!m_timer->isActive())
@@ -232,14 +235,15 @@ QLabel *ClockDial::makeMarker(const QString &name)
     return marker;
 }
 
-void ClockDial::setMarkerPicture(const QIcon &picture)
+void ClockDial::setMarkerPicture(QIcon (*make)())
 {
-    m_markerPicture = picture;
-    drawMarkers();
+    m_makeMarkerPicture = make;
 }
 
 void ClockDial::drawMarkers()
 {
+    if (m_markerPicture.isNull() && m_makeMarkerPicture)
+        m_markerPicture = m_makeMarkerPicture();
     m_markerPictureNow = m_markerPicture.pixmap(MarkerPictureSize * zoom(), devicePixelRatioF());
     m_markerPattern->setPixmap(m_markerPictureNow);
     for (QLabel *marker : m_markers)
@@ -436,7 +440,8 @@ void ClockDial::resizeEvent(QResizeEvent *)
 {
     placeAll();
     m_overlay->setGeometry(rect());
-    drawMarkers();
+    if (!m_markerPictureNow.isNull())
+        drawMarkers(); // at the new zoom
 }
 
 void ClockDial::mouseDoubleClickEvent(QMouseEvent *event)

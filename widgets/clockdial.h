@@ -62,8 +62,9 @@ public:
     // Dial units to the dial's pixels.
     QTransform transform() const;
 
-    // The marker's picture, drawn anew at each zoom.
-    void setMarkerPicture(const QIcon &picture);
+    // What makes the marker's picture, when a marker first shows; it is
+    // drawn anew at each zoom.
+    void setMarkerPicture(QIcon (*make)());
     // The figures of one layer; none clears it. They are drawn once into a
     // picture kept for the dial's size.
     void setFigures(Layer layer, const QList<Figure> &figures);
@@ -153,6 +154,7 @@ private:
     QLabel *m_numeral = nullptr;
     QTimer *m_timer = nullptr;
     dial::HighlightCycle m_highlight;
+    QIcon (*m_makeMarkerPicture)() = nullptr;
     QIcon m_markerPicture;
     QPixmap m_markerPictureNow; // at the present zoom
     QList<Child> m_children;
