@@ -28,8 +28,6 @@ public:
     ConstructionView(ClockDial &dial, ModePanel &panel, QObject *parent);
 
     int stepCount() const { return int(m_steps.size()); }
-    // The step shown last, from 0.
-    int step() const { return m_step; }
 
 public slots:
     void setShown(bool shown);
