@@ -89,29 +89,38 @@ ConstructionView::ConstructionView(ClockDial &dial, ModePanel &panel, QObject *p
 
 void ConstructionView::setShown(bool shown)
 {
-    m_shown = shown;
     if (shown) {
         m_wholeSteps = 0;
         m_piecesOf = -1;
         m_dial.setFigures(ClockDial::Layer::Construction, {});
         showStep(0, true);
-    } else {
+    } else if (m_shown) {
         m_drawIn.stop();
         m_dial.setFigures(ClockDial::Layer::Construction, {});
-        }
+        emit told(u"Построяването е изключено."_s);
+    }
+    m_shown = shown;
     m_panel.setVisible(shown);
 }
 
 void ConstructionView::next()
 {
-    if (m_shown && m_step + 1 < stepCount())
+    if (!m_shown)
+        return;
+    if (m_step + 1 < stepCount())
         showStep(m_step + 1, true);
+    else
+        emit told(u"Това е последната стъпка."_s);
 }
 
 void ConstructionView::previous()
 {
-    if (m_shown && m_step > 0)
+    if (!m_shown)
+        return;
+    if (m_step > 0)
         showStep(m_step - 1, false);
+    else
+        emit told(u"Това е първата стъпка."_s);
 }
 
 void ConstructionView::first()

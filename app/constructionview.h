@@ -29,6 +29,10 @@ public:
 
     int stepCount() const { return int(m_steps.size()); }
 
+signals:
+    // The construction was switched off, or a step key found no step, in words.
+    void told(const QString &news);
+
 public slots:
     void setShown(bool shown);
     void next();

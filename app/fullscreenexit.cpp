@@ -1,33 +1,18 @@
 #include "app/fullscreenexit.h"
 
-#include "app/controls.h"
+#include "app/windownote.h"
 
 #include <QAction>
 #include <QEvent>
-#include <QLabel>
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-constexpr int NoteMs = 4000;
-constexpr quint32 NoteGround = 0x00303030; // dark grey, 0x00BBGGRR, under white text (12.6:1)
-constexpr int LinesPerMargin = 4;          // a margin of a quarter of a line, at any zoom
-
-} // namespace
 
 FullScreenExit::FullScreenExit(QWidget &window, QAction &leave)
     : QObject(&window)
     , m_window(window)
     , m_leave(leave)
 {
-    m_noteTime.setSingleShot(true);
-    m_noteTime.setInterval(NoteMs);
-    connect(&m_noteTime, &QTimer::timeout, this, [this] {
-        if (m_note)
-            m_note->hide();
-    });
     connect(&m_leave, &QAction::changed, this, &FullScreenExit::follow);
     m_window.installEventFilter(this);
 }
@@ -48,8 +33,7 @@ void FullScreenExit::follow()
     // Made the first time full screen begins: a window that never goes
     // full screen has no trace of them.
     if (shown && !m_note) {
-        m_note = makeLabel(&m_window, u"FullScreenNote"_s, u"Esc или F11 — изход от цял екран"_s, NoteGround);
-        setColour(*m_note, QPalette::WindowText, Qt::white);
+        m_note = new WindowNote(u"FullScreenNote"_s, m_window);
         m_button = new QToolButton(&m_window);
         m_button->setObjectName(u"LeaveFullScreen"_s);
         m_button->setText(u"×"_s);
@@ -60,22 +44,19 @@ void FullScreenExit::follow()
     }
     if (!m_note)
         return;
-    m_note->setVisible(shown);
     m_button->setVisible(shown);
     if (shown) {
-        m_noteTime.start();
+        m_note->showNote(u"Esc или F11 — изход от цял екран"_s);
         place();
+    } else {
+        m_note->hide();
     }
 }
 
 void FullScreenExit::place()
 {
-    if (!m_note || !m_shown)
+    if (!m_button || !m_shown)
         return;
-    m_note->setMargin(m_note->fontMetrics().height() / LinesPerMargin);
-    m_note->adjustSize();
-    m_note->move((m_window.width() - m_note->width()) / 2, 0);
-    m_note->raise();
     m_button->adjustSize();
     m_button->resize(m_button->height(), m_button->height());
     m_button->move(m_window.width() - m_button->width(), 0);

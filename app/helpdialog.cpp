@@ -1,8 +1,11 @@
 #include "app/helpdialog.h"
 
+#include "dial/practiceround.h"
+
 #include <QAction>
 #include <QDialogButtonBox>
-#include <QTextBrowser>
+#include <QPushButton>
+#include <QTextEdit>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -13,19 +16,20 @@ namespace {
 constexpr int WidthInCharacters = 48;
 constexpr int HeightInLines = 24;
 
-// Each command that is offered, with its keys in the platform's notation.
-QList<std::pair<QString, QString>> commandKeys(const QList<QAction *> &commands)
+// Each command that is offered with its keys in the platform's notation, a
+// line each: "Увеличи: Ctrl++ или Ctrl+=", heard whole by a screen reader.
+QStringList commandLines(const QList<QAction *> &commands)
 {
-    QList<std::pair<QString, QString>> listed;
+    QStringList lines;
     for (const QAction *command : commands) {
         if (!command->isVisible())
             continue;
         QStringList sequences;
         for (const QKeySequence &sequence : command->shortcuts())
             sequences << sequence.toString(QKeySequence::NativeText);
-        listed.append({command->text(), sequences.join(u" или "_s)});
+        lines << u"%1: %2"_s.arg(command->text(), sequences.join(u" или "_s));
     }
-    return listed;
+    return lines;
 }
 
 } // namespace
@@ -35,14 +39,20 @@ HelpDialog::HelpDialog(const QList<QAction *> &commands, QWidget *parent)
 {
     setObjectName(u"Help"_s);
     setWindowTitle(u"Помощ — Ravelinta"_s);
-    auto *page = new QTextBrowser(this);
+    // A screen reader says the dialog by this name as it opens, then the text.
+    setAccessibleName(u"Помощ"_s);
+    // Text, not a label: a screen reader reads it line by line at the caret.
+    auto *page = new QTextEdit(this);
     page->setObjectName(u"HelpText"_s);
-    page->setAccessibleName(u"Помощ"_s);
+    page->setAccessibleName(u"Текст на помощта"_s);
+    page->setReadOnly(true);
     page->setHtml(text(commands));
     // A caret, so that the arrow keys move through it line by line and a
     // screen reader reads each line it reaches.
     page->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    // The word the window's menu uses for the same command.
+    buttons->button(QDialogButtonBox::Close)->setText(u"Затвори"_s);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(page);
@@ -62,9 +72,9 @@ void HelpDialog::fitText()
 
 QString HelpDialog::text(const QList<QAction *> &commands)
 {
-    QString keys;
-    for (const auto &[command, sequences] : commandKeys(commands))
-        keys += u"<tr><td>%1</td><td>%2</td></tr>"_s.arg(command.toHtmlEscaped(), sequences.toHtmlEscaped());
+    QStringList keys;
+    for (const QString &line : commandLines(commands))
+        keys << line.toHtmlEscaped();
     return u"<h3>Ravelinta</h3>"
            "<p>Упражнение за позициите по часовник: изберете час и до неговата точка върху циферблата "
            "за 1,3 секунди се появяват хамбургер и римската цифра на часа.</p>"
@@ -76,17 +86,18 @@ QString HelpDialog::text(const QList<QAction *> &commands)
            "<h4>Команди</h4>"
            "<p>Десен бутон навсякъде освен върху циферблата, клавишът за меню или Shift+F10 отварят "
            "менюто с тези команди:</p>"
-           "<table cellspacing=\"4\">%1</table>"
+           "<p>%1</p>"
            "<p>В упражнението стрелките само преминават през часовете; Enter или интервал дават "
-           "отговора.</p>"
+           "отговора. %2</p>"
            "<p>В построяването с линийка и пергел Page Down и Page Up (или дистанционното за презентации) "
-           "преминават към следващата и предишната стъпка, Home — към първата, а End показва всички.</p>"_s.arg(keys);
+           "преминават към следващата и предишната стъпка, Home — към първата, а End показва всички.</p>"_s
+        .arg(keys.join(u"<br>"_s), dial::PracticeRound::arrowRuleText());
 }
 
 QString HelpDialog::keyList(const QList<QAction *> &commands)
 {
     QString lines;
-    for (const auto &[command, sequences] : commandKeys(commands))
-        lines += u"  %1: %2\n"_s.arg(command, sequences);
+    for (const QString &line : commandLines(commands))
+        lines += u"  %1\n"_s.arg(line);
     return lines;
 }

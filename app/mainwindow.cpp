@@ -7,10 +7,12 @@
 #include "app/practice.h"
 #include "app/teacherview.h"
 #include "app/windowcommands.h"
+#include "app/windownote.h"
 #include "app/windowzoom.h"
 #include "dial/dialgeometry.h"
 #include "dial/numbertext.h"
 #include "dial/zoom.h"
+#include "widgets/announcement.h"
 #include "widgets/clockdial.h"
 #include "widgets/designlayout.h"
 #include "widgets/hourlist.h"
@@ -123,6 +125,20 @@ MainWindow::MainWindow(QWidget *parent)
         connect(layout, &DesignLayout::zoomChanged, panel, &ModePanel::setZoom);
     // A new task leaves the last answer's direction behind.
     connect(practice, &Practice::taskAsked, teacher, &TeacherView::forgetChoice);
+
+    // What changes with nothing of its own to show it (a mode off, a zoom
+    // step) is told to screen readers by news that takes no room; a round
+    // left half-way is shown too, in a note at the top.
+    auto *news = new Announcement(this);
+    news->setObjectName(u"news"_s);
+    news->setFixedSize(0, 0);
+    connect(teacher, &TeacherView::told, news, &Announcement::announce);
+    connect(practice, &Practice::told, news, &Announcement::announce);
+    connect(construction, &ConstructionView::told, news, &Announcement::announce);
+    connect(commands, &WindowCommands::told, news, &Announcement::announce);
+    connect(zoom, &WindowZoom::told, news, &Announcement::announce);
+    auto *roundLeft = new WindowNote(u"roundLeft"_s, *this);
+    connect(practice, &Practice::roundLeft, roundLeft, &WindowNote::showNote);
 
     // A long touch asks for the menu as a right press does.
     new LongTouch(*this);

@@ -44,6 +44,13 @@ Practice::Practice(ClockDial &dial, ModePanel &panel, QObject *parent)
 
 void Practice::setOn(bool on)
 {
+    if (m_on && !on) {
+        // A round left half-way is not lost without a word.
+        if (m_round.unfinished())
+            emit roundLeft(m_round.leftText());
+        else
+            emit told(u"Упражнението е изключено."_s);
+    }
     m_on = on;
     if (on)
         m_round = dial::PracticeRound(roundSeed());
@@ -83,7 +90,12 @@ void Practice::show()
     // the dial's hours carry it, so that a screen reader's "where am I"
     // on the dial repeats it.
     const bool asking = m_round.phase() == Phase::Asking;
-    m_dial.setItemDescription(asking ? m_round.taskText() : QString());
+    // How an arrow is measured goes with the round's first arrow, and with
+    // every arrow a screen reader is asked about.
+    const bool arrow = task.kind == dial::PracticeRound::Kind::ReadArrow;
+    const QString taskWithRule = u"%1 %2"_s.arg(m_round.taskText(), dial::PracticeRound::arrowRuleText());
+    const QString taskNow = asking && m_round.firstArrow() ? taskWithRule : m_round.taskText();
+    m_dial.setItemDescription(!asking ? QString() : arrow ? taskWithRule : m_round.taskText());
     if (asking)
         emit taskAsked();
     if (m_round.phase() == Phase::Finished) {
@@ -91,12 +103,12 @@ void Practice::show()
         m_panel.announce(m_round.endText());
     } else {
         // Where the round is goes with the score: four lines fill the place.
-        QStringList lines{m_round.taskText()};
+        QStringList lines{taskNow};
         if (m_round.phase() == Phase::Answered)
             lines << m_round.feedbackText();
         lines << u"%1. %2"_s.arg(m_round.progressText(), m_round.scoreText());
         m_panel.setText(lines.join(u'\n'));
-        m_panel.announce(asking ? u"%1. %2"_s.arg(m_round.progressText(), m_round.taskText())
+        m_panel.announce(asking ? u"%1. %2"_s.arg(m_round.progressText(), taskNow)
                                  : u"%1 %2"_s.arg(m_round.feedbackText(), m_round.scoreText()));
 
         if (task.kind == dial::PracticeRound::Kind::ReadArrow) {

@@ -27,6 +27,10 @@ public:
 signals:
     // A new task asks: the last answer's figures are over.
     void taskAsked();
+    // Practice was switched off, in words.
+    void told(const QString &news);
+    // Practice was left before the round's end: where it stood, with the score.
+    void roundLeft(const QString &score);
 
 private:
     // The pupil chose `hour`, as an answer or only passing over it.

@@ -63,6 +63,7 @@ void TeacherView::setShown(bool shown)
 {
     m_shown = shown;
     draw();
+    emit told(shown ? u"Учителският изглед е включен."_s : u"Учителският изглед е изключен."_s);
 }
 
 void TeacherView::chose(double degrees)

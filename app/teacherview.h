@@ -25,6 +25,10 @@ public:
     // No choice to show any more (a new practice task has come).
     void forgetChoice();
 
+signals:
+    // The view was switched on or off, in words.
+    void told(const QString &news);
+
 private:
     void chose(double degrees);
     void draw();

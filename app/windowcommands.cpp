@@ -174,6 +174,11 @@ bool WindowCommands::eventFilter(QObject *watched, QEvent *event)
         popUpMenu(keyboard ? focus->mapToGlobal(focus->rect().center()) : request->globalPos());
         return true;
     }
+    if (watched == &m_window && event->type() == QEvent::WindowStateChange && !m_keepFullScreen) {
+        const auto *change = static_cast<QWindowStateChangeEvent *>(event);
+        if ((change->oldState() & Qt::WindowFullScreen) && !m_window.isFullScreen())
+            emit told(u"Изход от цял екран."_s);
+    }
     return QObject::eventFilter(watched, event);
 }
 

@@ -48,6 +48,10 @@ public:
     // full screen, and what the browser owns is left to it (see the .cpp).
     void suitBrowser();
 
+signals:
+    // The window left full screen, in words (its note tells it entering).
+    void told(const QString &news);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

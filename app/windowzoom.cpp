@@ -10,10 +10,14 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <utility>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
 constexpr int WheelNotch = 120; // eighths of a degree
+constexpr int Percent = 100;
 
 } // namespace
 
@@ -57,12 +61,19 @@ void WindowZoom::zoomBy(int steps)
     if (steps == 0 || !resizable())
         return;
     const double zoom = std::min(dial::nextZoomStep(m_layout.zoom(), steps), std::max(largestZoom(), m_layout.zoom()));
-    m_window.resize(dial::zoomedSize(m_layout.designSize(), zoom));
+    resizeTo(zoom);
 }
 
 void WindowZoom::actualSize()
 {
-    m_window.resize(dial::zoomedSize(m_layout.designSize(), dial::ZoomSteps.front()));
+    resizeTo(dial::ZoomSteps.front());
+}
+
+void WindowZoom::resizeTo(double zoom)
+{
+    // The step is told once the layout has taken it.
+    m_stepAsked = zoom != m_layout.zoom();
+    m_window.resize(dial::zoomedSize(m_layout.designSize(), zoom));
 }
 
 bool WindowZoom::eventFilter(QObject *watched, QEvent *event)
@@ -94,6 +105,8 @@ void WindowZoom::follow(qreal zoom)
     m_window.setFont(font);
     m_style->setZoom(zoom);
     m_style->apply(m_window);
+    if (std::exchange(m_stepAsked, false))
+        emit told(u"Мащаб %1 %"_s.arg(qRound(zoom * Percent)));
     emit changed();
 }
 

@@ -31,12 +31,15 @@ signals:
     // What the zoom can do has changed: a new zoom, a window state, the room
     // the window manager's frame leaves.
     void changed();
+    // A step asked for has been taken, in words: "Мащаб 150 %".
+    void told(const QString &news);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void follow(qreal zoom);
+    void resizeTo(double zoom);
     bool resizable() const;
     double largestZoom() const;
 
@@ -45,4 +48,5 @@ private:
     ZoomStyle *m_style = nullptr;
     qreal m_fontPoints = 0;
     int m_wheelTurn = 0;
+    bool m_stepAsked = false; // a step was asked for, and the window is resizing to it
 };

@@ -120,10 +120,10 @@ QList<ConstructionStep> construction(QPointF centre, double radius)
         found << ConstructionStep::Found{left, leftHour} << ConstructionStep::Found{right, rightHour};
         arcs << arcAcross(compass, left, right);
     };
-    ConstructionStep atTwelve{u"пергелът в 12, със същия радиус, засича окръжността в 10 и 2."_s, {}, {}, {}, {}};
+    ConstructionStep atTwelve{u"пергелът в 12, с радиуса на окръжността, засича окръжността в 10 и 2."_s, {}, {}, {}, {}};
     fromPoint(twelve, 10, 2, atTwelve.found, atTwelve.arcs);
     steps.append(atTwelve);
-    ConstructionStep atSix{u"пергелът в 6, със същия радиус, засича окръжността в 4 и 8."_s, {}, {}, {}, {}};
+    ConstructionStep atSix{u"пергелът в 6, с радиуса на окръжността, засича окръжността в 4 и 8."_s, {}, {}, {}, {}};
     fromPoint(six, 4, 8, atSix.found, atSix.arcs);
     steps.append(atSix);
     ConstructionStep atThreeAndNine{

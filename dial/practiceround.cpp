@@ -3,6 +3,7 @@
 #include "dial/dialgeometry.h"
 #include "dial/numbertext.h"
 
+#include <algorithm>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -85,6 +86,12 @@ void PracticeRound::next()
     m_phase = Phase::Asking;
 }
 
+bool PracticeRound::firstArrow() const
+{
+    const auto arrows = [](const Task &task) { return task.kind == Kind::ReadArrow; };
+    return arrows(task()) && std::none_of(m_tasks.cbegin(), m_tasks.cbegin() + m_index, arrows);
+}
+
 QString PracticeRound::progressText() const
 {
     return u"Задача %1 от %2"_s.arg(taskNumber()).arg(TaskCount);
@@ -118,6 +125,16 @@ QString PracticeRound::scoreText() const
 QString PracticeRound::endText() const
 {
     return u"Край на кръга: %1 от %2 верни. Изберете час, за да започнете нов кръг."_s.arg(m_right).arg(TaskCount);
+}
+
+QString PracticeRound::leftText() const
+{
+    return u"Упражнението е прекъснато на задача %1 от %2. %3."_s.arg(taskNumber()).arg(TaskCount).arg(scoreText());
+}
+
+QString PracticeRound::arrowRuleText()
+{
+    return u"Ъгълът на стрелката се мери от посоката към 3 часа (0°) обратно на часовниковата стрелка."_s;
 }
 
 } // namespace dial

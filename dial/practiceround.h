@@ -47,6 +47,11 @@ public:
     int answers() const { return m_answers; }
     // The last answer's hour, once the current task has one.
     std::optional<qint16> answer() const { return m_answer; }
+    // Whether this task is the round's first arrow: the one where a pupil
+    // first needs to know how the arrow's angle is measured.
+    bool firstArrow() const;
+    // Whether leaving now loses answers: some given, the round not over.
+    bool unfinished() const { return m_answers > 0 && m_phase != Phase::Finished; }
 
     // The pupil chose `hour`: an answer while a task asks, the start of a
     // new round once this one is over, nothing while feedback shows.
@@ -63,6 +68,10 @@ public:
     QString feedbackText() const;
     QString scoreText() const;
     QString endText() const;
+    // Where the round stood when it was left unfinished, with its score.
+    QString leftText() const;
+    // How an arrow's angle is measured: from 3 o'clock, counterclockwise.
+    static QString arrowRuleText();
 
 private:
     void startRound();

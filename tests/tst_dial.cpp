@@ -402,10 +402,16 @@ void TestDial::practiceRound()
     using Phase = dial::PracticeRound::Phase;
     for (const quint32 seed : {2026u, 7u}) {
         dial::PracticeRound round(seed);
+        int arrowsBefore = 0;
         for (int i = 0; i < dial::PracticeRound::TaskCount; ++i) {
             QCOMPARE(round.phase(), Phase::Asking);
             const dial::PracticeRound::Task task = round.task();
             const bool pointAt = task.kind == dial::PracticeRound::Kind::PointAt;
+            // How an arrow is measured is told with the round's first arrow only.
+            QCOMPARE(round.firstArrow(), !pointAt && arrowsBefore == 0);
+            arrowsBefore += pointAt ? 0 : 1;
+            // Left before its first answer, a round loses nothing.
+            QCOMPARE(round.unfinished(), i > 0);
             const QString hour = dial::hourWords(task.hour);
             if (pointAt)
                 QCOMPARE(round.taskText(), u"Посочете %1."_s.arg(hour));
@@ -422,8 +428,11 @@ void TestDial::practiceRound()
             else
                 QCOMPARE(round.feedbackText(),
                          u"Не е вярно: избрахте %1, а стрелката показва %2."_s.arg(dial::hourWords(answer), hour));
+            if (i == 2)
+                QCOMPARE(round.leftText(), u"Упражнението е прекъснато на задача 3 от 10. Верни отговори: 2 от 3."_s);
             round.next();
         }
+        QVERIFY(!round.unfinished());
         QCOMPARE(round.scoreText(), u"Верни отговори: 6 от 10"_s);
         QCOMPARE(round.endText(), u"Край на кръга: 6 от 10 верни. Изберете час, за да започнете нов кръг."_s);
         round.next(); // nothing to go on to
@@ -539,7 +548,7 @@ void TestDial::constructionSteps()
     }
     std::sort(all.begin(), all.end());
     QCOMPARE(all, QList<int>({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
-    QCOMPARE(dial::stepCaption(steps[3], 3, 7), u"Стъпка 4 от 7: пергелът в 12, със същия радиус, засича окръжността в 10 и 2."_s);
+    QCOMPARE(dial::stepCaption(steps[3], 3, 7), u"Стъпка 4 от 7: пергелът в 12, с радиуса на окръжността, засича окръжността в 10 и 2."_s);
     // The polygons through every 1st, 2nd, 3rd and 4th point, with their angles.
     const QList<dial::ConstructionStep::Polygon> &polygons = steps[6].polygons;
     for (const auto &[corners, stride, degrees] : {std::tuple{12, 1, 150.0}, {6, 2, 120.0}, {4, 3, 90.0}, {3, 4, 60.0}}) {

@@ -322,7 +322,8 @@ void TestHighlight::dialKeysChooseAsAPressDoes()
     const QList<std::tuple<Qt::Key, int, bool>> keys = {
         {Qt::Key_Space, 0, false}, // nothing chosen yet: nothing to show again
         {Qt::Key_Right, 1, true}, {Qt::Key_Right, 2, true}, {Qt::Key_Left, 1, true},
-        {Qt::Key_Space, 1, true},  {Qt::Key_Up, 12, true},   {Qt::Key_Down, 1, true}, {Qt::Key_Return, 1, true}};
+        {Qt::Key_Space, 1, true},  {Qt::Key_Up, 12, true},   {Qt::Key_Down, 1, true}, {Qt::Key_Return, 1, true},
+        {Qt::Key_End, 12, true},   {Qt::Key_Home, 1, true}};
     for (const auto &[key, hour, started] : keys) {
         tick(window); // a tick passes: a new start counts from 0 again
         QTest::keyClick(canvas, key);

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QtMath>
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 class TestPractice : public QObject
@@ -75,9 +77,13 @@ void TestPractice::pupilAnswersByPressListAndKeys()
     QCOMPARE(round().answers(), 0);
     QCOMPARE(highlightOf(*m_window).SelectedHour, qint16(0));
     auto *hours = control<HourList>(*m_window, u"List1(1)"_s);
-    bool pressed = false, listed = false, keyed = false, listKeyed = false;
+    bool pressed = false, listed = false, keyed = false, listKeyed = false, arrowSeen = false;
     for (int task = 1; !(pressed && listed && keyed && listKeyed) && task < dial::PracticeRound::TaskCount; ++task) {
-        QCOMPARE(panel().text().section(u'\n', 0, 0), round().taskText());
+        // The round's first arrow says how its angle is measured.
+        const bool firstArrow = round().task().kind == Kind::ReadArrow && !std::exchange(arrowSeen, true);
+        QCOMPARE(panel().text().section(u'\n', 0, 0),
+                 firstArrow ? round().taskText() + u" Ъгълът на стрелката се мери от посоката към 3 часа (0°) обратно на часовниковата стрелка."_s
+                            : round().taskText());
         QVERIFY2(panel().text().section(u'\n', -1).startsWith(u"Задача %1 от 10. "_s.arg(task)), qPrintable(panel().text()));
         const int answers = round().answers();
         const qint16 sought = round().task().hour;
@@ -127,11 +133,16 @@ void TestPractice::pupilAnswersByPressListAndKeys()
     }
     QVERIFY(pressed && listed && keyed && listKeyed);
 
-    // The longest text there can be fits the description's place.
-    panel().setText(u"Стрелката сочи под 158°. Колко часа показва?\n"
-                    "Не е вярно: избрахте 12 часа, а стрелката показва 11 часа.\n"
-                    "Задача 10 от 10. Верни отговори: 10 от 10"_s);
-    QCOMPARE_LE(panel().heightForWidth(panel().width()), panel().height());
+    // The longest texts there can be fit the description's place.
+    for (const QString &longest : {u"Стрелката сочи под 158°. Колко часа показва?\n"
+                                   "Не е вярно: избрахте 12 часа, а стрелката показва 11 часа.\n"
+                                   "Задача 10 от 10. Верни отговори: 10 от 10"_s,
+                                   u"Стрелката сочи под 158°. Колко часа показва? Ъгълът на стрелката се мери от посоката "
+                                   "към 3 часа (0°) обратно на часовниковата стрелка.\n"
+                                   "Задача 10 от 10. Верни отговори: 9 от 9"_s}) {
+        panel().setText(longest);
+        QCOMPARE_LE(panel().heightForWidth(panel().width()), panel().height());
+    }
 }
 
 void TestPractice::offAgainTheWindowIsAsBefore()
@@ -139,8 +150,14 @@ void TestPractice::offAgainTheWindowIsAsBefore()
     const QImage before = m_window->grab().toImage();
     togglePractice();
     pressDial(*m_window, {700, 500});
+    // Left half-way, the round says where it stood, for a few seconds.
+    const int right = round().rightAnswers();
     togglePractice();
     endHighlight();
+    auto *note = control<QLabel>(*m_window, u"roundLeft"_s);
+    QVERIFY(note->isVisible());
+    QCOMPARE(note->text(), u"Упражнението е прекъснато на задача 1 от 10. Верни отговори: %1 от 1."_s.arg(right));
+    QTRY_VERIFY_WITH_TIMEOUT(!note->isVisible(), 10000);
     QCOMPARE(m_window->grab().toImage(), before);
 }
 

@@ -1,5 +1,7 @@
 #include "widgets/announcement.h"
 
+#include "widgets/newsfeed.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 
@@ -24,6 +26,7 @@ Announcement::Announcement(QWidget *parent)
 void Announcement::announce(const QString &news)
 {
     setAccessibleName(news);
+    NewsFeed::tell(news);
     // Screen readers say a notification when it shows; the label is on the
     // screen already, so it is shown to them again.
     if (isVisible() && QAccessible::isActive()) {

@@ -5,6 +5,7 @@
 #include "widgets/dialaccessible.h"
 #include "widgets/dialitemaccessible.h"
 #include "widgets/dialoverlay.h"
+#include "widgets/newsfeed.h"
 
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -120,8 +121,9 @@ void ClockDial::mousePressEvent(QMouseEvent *event)
 void ClockDial::keyPressEvent(QKeyEvent *event)
 {
     // The keys choose as a press does: the arrows step from hour to hour,
-    // clockwise (Right, Down) or back (Left, Up), and Space or Enter picks
-    // the hour shown, as a practice answer.
+    // clockwise (Right, Down) or back (Left, Up), Home and End go to the
+    // first and the last hour, as in the list, and Space or Enter picks the
+    // hour shown, as a practice answer.
     const int hour = m_highlight.SelectedHour;
     switch (event->key()) {
     case Qt::Key_Right:
@@ -131,6 +133,12 @@ void ClockDial::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Left:
     case Qt::Key_Up:
         chooseHour(dial::hourAfter(qint16(hour), -1), false);
+        break;
+    case Qt::Key_Home:
+        chooseHour(1, false);
+        break;
+    case Qt::Key_End:
+        chooseHour(dial::Hours, false);
         break;
     case Qt::Key_Space:
     case Qt::Key_Return:
@@ -155,7 +163,16 @@ void ClockDial::choose(int hour, double degrees, bool answers)
 {
     setCurrentItem(hour - 1); // a screen reader says the hour, then what the modes add
     emit hourChosen(hour, degrees, answers);
+    NewsFeed::tell(currentItemText());
     startHighlight(hour);
+}
+
+QString ClockDial::currentItemText() const
+{
+    if (m_currentItem < 0)
+        return {};
+    const QString &name = m_items.at(m_currentItem).name;
+    return m_currentItemDetail.isEmpty() ? name : name + "; "_L1 + m_currentItemDetail;
 }
 
 void ClockDial::startHighlight(int hour)

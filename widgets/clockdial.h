@@ -83,7 +83,8 @@ public:
     void setItemDescription(const QString &text) { m_itemDescription = text; }
     const QString &itemDescription() const { return m_itemDescription; }
     void setCurrentItemDetail(const QString &text) { m_currentItemDetail = text; }
-    const QString &currentItemDetail() const { return m_currentItemDetail; }
+    // The chosen hour as a screen reader says it: its name, then the detail.
+    QString currentItemText() const;
 
     // The figures within `area`, then the dots over them: the dial's top layer.
     void paintFigures(QPainter &painter, QRect area);

@@ -2,7 +2,6 @@
 
 #include "widgets/clockdial.h"
 #include "widgets/dialitemaccessible.h"
-#include "widgets/dialoverlay.h"
 
 DialAccessible::DialAccessible(ClockDial *dial)
     : QAccessibleWidget(dial, QAccessible::Dial)
@@ -31,34 +30,21 @@ ClockDial *DialAccessible::dial() const
     return static_cast<ClockDial *>(widget());
 }
 
-QList<QAccessibleInterface *> DialAccessible::widgetChildren() const
-{
-    // The layer the figures are drawn on is paint, not a control.
-    QList<QAccessibleInterface *> children;
-    for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
-        QAccessibleInterface *child = QAccessibleWidget::child(i);
-        if (child && !qobject_cast<DialOverlay *>(child->object()))
-            children.append(child);
-    }
-    return children;
-}
-
 int DialAccessible::childCount() const
 {
-    return int(widgetChildren().size() + dial()->items().size());
+    // The hours alone: the markers and the numeral are pictures of a
+    // choice, not places to choose, and would be counted among them.
+    return int(dial()->items().size());
 }
 
 QAccessibleInterface *DialAccessible::child(int index) const
 {
-    const QList<QAccessibleInterface *> widgets = widgetChildren();
-    return index < widgets.size() ? widgets.value(index) : item(index - int(widgets.size()));
+    return item(index);
 }
 
 int DialAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
-    const QList<QAccessibleInterface *> widgets = widgetChildren();
-    const int at = int(m_items.indexOf(const_cast<QAccessibleInterface *>(child)));
-    return at >= 0 ? int(widgets.size()) + at : int(widgets.indexOf(const_cast<QAccessibleInterface *>(child)));
+    return int(m_items.indexOf(const_cast<QAccessibleInterface *>(child)));
 }
 
 QAccessibleInterface *DialAccessible::focusChild() const

@@ -6,9 +6,8 @@
 class ClockDial;
 class DialItemAccessible;
 
-// The dial as a screen reader finds it: the control it is, holding its
-// children (the markers, the numeral) and one item for each place a choice
-// can land. Each choice focuses its item, so a screen reader says the item
+// The dial as a screen reader finds it: the control it is, holding one
+// item for each place a choice can land. Each choice focuses its item, so a screen reader says the item
 // the moment it is chosen, as it says the row a list moves to.
 class DialAccessible : public QAccessibleWidget
 {
@@ -30,7 +29,6 @@ public:
 
 private:
     ClockDial *dial() const;
-    QList<QAccessibleInterface *> widgetChildren() const;
 
     mutable QList<DialItemAccessible *> m_items;
     mutable QList<QAccessible::Id> m_itemIds; // as Qt registered them

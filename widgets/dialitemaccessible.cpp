@@ -43,8 +43,8 @@ QString DialItemAccessible::text(QAccessible::Text t) const
         return {};
     switch (t) {
     case QAccessible::Name:
-        if (clockDial()->currentItem() == m_index && !clockDial()->currentItemDetail().isEmpty())
-            return clockDial()->items().at(m_index).name + QLatin1String("; ") + clockDial()->currentItemDetail();
+        if (clockDial()->currentItem() == m_index)
+            return clockDial()->currentItemText();
         return clockDial()->items().at(m_index).name;
     case QAccessible::Description:
         return clockDial()->itemDescription();
