@@ -3,6 +3,7 @@
 #include "app/fullscreenexit.h"
 #include "app/helpdialog.h"
 #include "app/windowzoom.h"
+#include "widgets/checkmenuitemaccessible.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -21,6 +22,9 @@ WindowCommands::WindowCommands(QWidget &window, WindowZoom &zoom, QPlainTextEdit
     , m_zoom(zoom)
 {
     setObjectName(u"WindowCommands"_s);
+    // The commands that are on or off are told so in the menu, either way.
+    static const bool accessible = (QAccessible::installFactory(&CheckMenuItemAccessible::factory), true);
+    Q_UNUSED(accessible);
     m_zoomIn = addAction(u"Увеличи"_s, {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
                          [this] { m_zoom.zoomBy(+1); });
     m_zoomOut = addAction(u"Намали"_s, {QKeySequence::ZoomOut}, [this] { m_zoom.zoomBy(-1); });
