@@ -2,11 +2,13 @@
 #include "app/mainwindow.h"
 #include "widgets/clockdial.h"
 #include "widgets/hourlist.h"
+#include "widgets/newsfeed.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QTest>
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -22,6 +24,7 @@ private slots:
     void qtOwnTextsInBulgarian();
     void everyControlNamed();
     void dialFocusesEachChosenHour();
+    void newsFeedHearsEveryChange();
 };
 
 namespace {
@@ -106,6 +109,37 @@ void TestDesktop::dialFocusesEachChosenHour()
     QCOMPARE(focused.value(0), u"1 час (I)"_s);
     QAccessible::installUpdateHandler(nullptr);
     platform->setActive(false);
+}
+
+void TestDesktop::newsFeedHearsEveryChange()
+{
+    // What a screen reader hears is told to the news feed too, in the same
+    // words, for a platform where no screen reader can read the window.
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY(QApplication::focusWidget());
+    QSignalSpy told(&NewsFeed::instance(), &NewsFeed::told);
+    // Keys, and how the last news they bring begins.
+    const QList<std::pair<QKeyCombination, QString>> steps = {
+        {Qt::Key_End, u"12 часа (XII)"_s},
+        {Qt::CTRL | Qt::Key_T, u"Учителският изглед е включен."_s},
+        {Qt::Key_Home, u"1 час (I); a = "_s}, // with the angle that chose it
+        {Qt::CTRL | Qt::Key_T, u"Учителският изглед е изключен."_s},
+        {Qt::CTRL | Qt::Key_K, u"Стъпка 1 от 7: пергелът в центъра"_s},
+        {Qt::Key_PageUp, u"Това е първата стъпка."_s},
+        {Qt::Key_End, u"Стъпка 7 от 7: страните"_s},
+        {Qt::Key_PageDown, u"Това е последната стъпка."_s},
+        {Qt::CTRL | Qt::Key_K, u"Построяването е изключено."_s},
+        {Qt::CTRL | Qt::Key_E, u"Задача 1 от 10. "_s},
+        {Qt::CTRL | Qt::Key_E, u"Упражнението е изключено."_s},
+    };
+    for (const auto &[keys, news] : steps) {
+        told.clear();
+        QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
+        QVERIFY2(!told.isEmpty() && told.last().first().toString().startsWith(news),
+                 qPrintable(u"%1: %2"_s.arg(QKeySequence(keys).toString(), told.isEmpty() ? QString() : told.last().first().toString())));
+    }
 }
 
 QTEST_MAIN(TestDesktop)

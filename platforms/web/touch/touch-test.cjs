@@ -45,6 +45,30 @@ async function touch(point, holdMs, moveBy = 0) {
   await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
 }
 
+// Every name in the page's accessibility tree, as a screen reader finds it.
+async function accessibleNames() {
+  const names = [];
+  const walk = (node) => {
+    if (node.name)
+      names.push(node.name);
+    (node.children || []).forEach(walk);
+  };
+  walk(await page.accessibility.snapshot({ interestingOnly: false }));
+  return names;
+}
+
+// Waits until the tree holds a name that matches `pattern`, and tells whether it came.
+async function heard(pattern, timeoutMs = 5000) {
+  const end = Date.now() + timeoutMs;
+  do {
+    if ((await accessibleNames()).some((name) => pattern.test(name)))
+      return true;
+    await sleep(100);
+  } while (Date.now() < end);
+  console.log(`  the tree holds: ${JSON.stringify(await accessibleNames())}`);
+  return false;
+}
+
 function key(name) {
   execFileSync('xdotool', ['key', name]);
 }
@@ -158,6 +182,28 @@ async function main() {
     check('Ctrl+K and Page Down step the construction',
           first !== before && second !== first && (await region(Dial)) === before);
   }
+
+  // What a screen reader hears: the tree names the canvas, and the page's
+  // live region says what a desktop screen reader hears, as it happens.
+  await page.reload();
+  await loaded();
+  check('the tree names the dial', await heard(/^Ravelinta: циферблат/));
+  await touch(Hour3, 80);
+  check('a tap at 3 o\'clock is heard', await heard(/^3 часа \(III\)$/));
+  await sleep(MarkerMs + 300);
+  key('ctrl+e');
+  check('practice\'s first task is heard',
+        await heard(/^Задача 1 от 10\. (Посочете \d+ часа?\.|Стрелката сочи под \d+°\. Колко часа показва\?)/));
+  await touch(Hour9, 80);
+  check('an answer and the score are heard', await heard(/^(Вярно!|Не е вярно: .*) Верни отговори: [01] от 1\.$/));
+  key('ctrl+k');
+  check('a round left half-way is heard', await heard(/^Упражнението е прекъснато на задача 1 от 10\./));
+  check('a step\'s caption is heard', await heard(/^Стъпка 1 от 7: пергелът в центъра/));
+  key('alt+t');
+  check('the teacher\'s view on is heard', await heard(/^Учителският изглед е включен\.$/));
+  key('alt+t');
+  key('ctrl+k');
+  check('the construction off is heard', await heard(/^Построяването е изключено\.$/));
 
   // Ctrl+Q, with the keys on the dial of a page just loaded (whatever the
   // checks above left behind), leaves the page working: a tap still
