@@ -88,7 +88,7 @@ void PracticeRound::next()
 
 bool PracticeRound::firstArrow() const
 {
-    const auto arrows = [](const Task &task) { return task.kind == Kind::ReadArrow; };
+    const auto arrows = [](Task task) { return task.kind == Kind::ReadArrow; };
     return arrows(task()) && std::none_of(m_tasks.cbegin(), m_tasks.cbegin() + m_index, arrows);
 }
 

@@ -21,5 +21,8 @@ signals:
     void told(const QString &news);
 
 private:
-    NewsFeed() = default;
+    explicit NewsFeed(QObject *parent = nullptr)
+        : QObject(parent)
+    {
+    }
 };
