@@ -151,7 +151,8 @@ def main(program):
 
         # Practice: a notification tells the task as it appears, then the
         # feedback and the score when Enter answers with the hour shown (3).
-        task = r"^Задача 1 от 10\. (Посочете \d+ часа?\.|Стрелката сочи под \d+°\. Колко часа показва\?)$"
+        task = (r"^Задача 1 от 10\. (Посочете \d+ часа?\.|Стрелката сочи под \d+°\. Колко часа показва\?"
+                r"( Ъгълът на стрелката се мери от посоката към 3 часа \(0°\) обратно на часовниковата стрелка\.)?)$")
         for keys, expected in ((["ctrl+e"], task),
                                (["Return"], r"^(Вярно!|Не е вярно: избрахте 3 часа, .*) Верни отговори: [01] от 1$")):
             told = heard_after(env, keys, "object:state-changed:showing",
