@@ -13,6 +13,7 @@
 #include "dial/numbertext.h"
 #include "dial/zoom.h"
 #include "widgets/announcement.h"
+#include "widgets/choicehold.h"
 #include "widgets/clockdial.h"
 #include "widgets/designlayout.h"
 #include "widgets/hourlist.h"
@@ -125,6 +126,11 @@ MainWindow::MainWindow(QWidget *parent)
         connect(layout, &DesignLayout::zoomChanged, panel, &ModePanel::setZoom);
     // A new task leaves the last answer's direction behind.
     connect(practice, &Practice::taskAsked, teacher, &TeacherView::forgetChoice);
+    // An answer's feedback is not cut short by another choice.
+    auto *hold = new ChoiceHold(this);
+    for (QWidget *choosing : {static_cast<QWidget *>(dial), static_cast<QWidget *>(hourList), hourList->viewport()})
+        hold->watch(*choosing);
+    connect(practice, &Practice::choicesHeld, hold, &ChoiceHold::setHeld);
 
     // What changes with nothing of its own to show it (a mode off, a zoom
     // step) is told to screen readers by news that takes no room; a round

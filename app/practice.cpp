@@ -78,6 +78,7 @@ void Practice::highlightEnded()
 
 void Practice::show()
 {
+    emit choicesHeld(m_on && m_round.phase() == dial::PracticeRound::Phase::Answered);
     QList<ClockDial::Figure> figures;
     if (!m_on) {
         m_dial.setFigures(ClockDial::Layer::Practice, figures);

@@ -31,6 +31,8 @@ signals:
     void told(const QString &news);
     // Practice was left before the round's end: where it stood, with the score.
     void roundLeft(const QString &score);
+    // While an answer's feedback shows, no choice answers or moves the marker.
+    void choicesHeld(bool held);
 
 private:
     // The pupil chose `hour`, as an answer or only passing over it.

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QtMath>
 
+#include <array>
+#include <functional>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -25,6 +27,8 @@ private slots:
     void pupilAnswersByPressListAndKeys();
     void offAgainTheWindowIsAsBefore();
     void eachSwitchOnANewRound();
+    void aDragAcrossTheListAnswersOnce();
+    void feedbackIsNotCutShort();
 
 private:
     const dial::PracticeRound &round() const { return control<Practice>(*m_window, u"Practice"_s)->round(); }
@@ -177,6 +181,53 @@ void TestPractice::eachSwitchOnANewRound()
     QCOMPARE(firstTasks(), 1);
     qunsetenv("RAVELINTA_PRACTICE_SEED");
     QCOMPARE_GT(firstTasks(), 1);
+}
+
+void TestPractice::aDragAcrossTheListAnswersOnce()
+{
+    // Pressed on row 2 and let go on row 7: the answer is 7, the hour shown.
+    togglePractice();
+    auto *hours = control<HourList>(*m_window, u"List1(1)"_s);
+    QWidget *rows = hours->viewport();
+    const auto rowAt = [hours](int row) { return hours->visualRect(hours->model()->index(row, 0)).center(); };
+    QTest::mousePress(rows, Qt::LeftButton, {}, rowAt(1));
+    for (int row = 2; row <= 6; ++row) {
+        QMouseEvent move(QEvent::MouseMove, rowAt(row), rows->mapToGlobal(rowAt(row)), Qt::NoButton, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(rows, &move);
+    }
+    QCOMPARE(round().answers(), 0); // the mark moves along; nothing is chosen yet
+    QTest::mouseRelease(rows, Qt::LeftButton, {}, rowAt(6));
+    QCOMPARE(round().answers(), 1);
+    QCOMPARE(round().answer(), std::optional<qint16>(7));
+    QCOMPARE(highlightOf(*m_window).SelectedHour, qint16(7));
+}
+
+void TestPractice::feedbackIsNotCutShort()
+{
+    // While an answer's feedback shows, no press, row or key answers again
+    // or moves the marker; the next task takes them again.
+    togglePractice();
+    auto *hours = control<HourList>(*m_window, u"List1(1)"_s);
+    QWidget *dial = control(*m_window, u"Picture1"_s);
+    const qint16 sought = round().task().hour;
+    pressDial(*m_window, HourPoints[sought - 1]);
+    const qint16 other = dial::hourAfter(sought, 6);
+    const auto tries = std::to_array<std::function<void()>>({
+        [&] { QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, DialOrigin + dialPixels(HourPoints[other - 1]).toPoint()); },
+        [&] { QTest::mouseClick(hours->viewport(), Qt::LeftButton, {}, hours->visualRect(hours->model()->index(other - 1, 0)).center()); },
+        [&] { QTest::keyClick(dial, Qt::Key_Right); },
+        [&] { QTest::keyClick(dial, Qt::Key_Return); },
+        [&] { QTest::keyClick(hours, Qt::Key_Down); },
+    });
+    for (const auto &choose : tries) {
+        choose();
+        QCOMPARE(round().answers(), 1);
+        QCOMPARE(highlightOf(*m_window).SelectedHour, sought);
+    }
+    endHighlight();
+    QCOMPARE(round().phase(), dial::PracticeRound::Phase::Asking);
+    QTest::keyClick(dial, Qt::Key_Right);
+    QCOMPARE(highlightOf(*m_window).SelectedHour, dial::hourAfter(sought, 1));
 }
 
 QTEST_MAIN(TestPractice)

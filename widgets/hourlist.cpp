@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 
+#include <utility>
+
 HourList::HourList(QWidget *parent)
     : QListView(parent)
 {
@@ -17,7 +19,7 @@ void HourList::setModel(QAbstractItemModel *model)
 {
     QListView::setModel(model);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (currentRow() >= 0)
+        if (currentRow() >= 0 && !m_pressed)
             choose();
     });
 }
@@ -106,6 +108,7 @@ void HourList::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
+    m_pressed = false; // a press whose release went elsewhere (a menu) is over
     const QScopedValueRollback stepping(m_stepping, true);
     QListView::keyPressEvent(event);
 }
@@ -117,11 +120,9 @@ void HourList::mousePressEvent(QMouseEvent *event)
         event->accept();
         return;
     }
-    const int before = currentRow();
+    m_pressed = true;
+    m_rowAtPress = currentRow();
     QListView::mousePressEvent(event);
-    const QModelIndex pressed = indexAt(event->position().toPoint());
-    if (before >= 0 && pressed.isValid() && pressed.row() == before && currentRow() == before)
-        choose();
 }
 
 void HourList::mouseMoveEvent(QMouseEvent *event)
@@ -132,8 +133,14 @@ void HourList::mouseMoveEvent(QMouseEvent *event)
 
 void HourList::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
-        QListView::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    QListView::mouseReleaseEvent(event);
+    // The row the press ends on, once, whether the mark moved there or
+    // stayed; a press that ends off the rows chooses where the mark went.
+    const bool onRow = indexAt(event->position().toPoint()).isValid();
+    if (std::exchange(m_pressed, false) && currentRow() >= 0 && (onRow || currentRow() != m_rowAtPress))
+        choose();
 }
 
 void HourList::mouseDoubleClickEvent(QMouseEvent *event)

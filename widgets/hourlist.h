@@ -8,8 +8,9 @@
 // chooses; a choice is never taken back, not even with Ctrl. `chosen` is
 // raised whenever the user chooses a row, including a press on the row that
 // is already chosen, or Space or Enter on it, so choosing the same row
-// again acts again. The chosen row keeps its focused colours when the
-// focus moves on.
+// again acts again. A press chooses where it ends: a drag across the rows
+// moves the mark along and chooses once, on release. The chosen row keeps
+// its focused colours when the focus moves on.
 class HourList : public QListView
 {
     Q_OBJECT
@@ -44,4 +45,6 @@ private:
     void choose();
 
     bool m_stepping = false; // a key moves the choice
+    bool m_pressed = false;  // the left button is down on the list: the choice comes on release
+    int m_rowAtPress = -1;
 };

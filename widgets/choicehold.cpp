@@ -1,0 +1,62 @@
+#include "widgets/choicehold.h"
+
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace {
+
+// The keys that choose, step from hour to hour or answer, and any that
+// types (a list goes to the row it names).
+bool choosingKey(const QKeyEvent &key)
+{
+    switch (key.key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return true;
+    default:
+        return !key.text().isEmpty() && key.text().at(0).isPrint();
+    }
+}
+
+} // namespace
+
+ChoiceHold::ChoiceHold(QObject *parent)
+    : QObject(parent)
+{
+}
+
+void ChoiceHold::watch(QWidget &control)
+{
+    control.installEventFilter(this);
+}
+
+void ChoiceHold::setHeld(bool held)
+{
+    m_held = held;
+}
+
+bool ChoiceHold::eventFilter(QObject *watched, QEvent *event)
+{
+    if (!m_held)
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        return true;
+    case QEvent::KeyPress:
+        return choosingKey(*static_cast<QKeyEvent *>(event));
+    default:
+        return QObject::eventFilter(watched, event);
+    }
+}
