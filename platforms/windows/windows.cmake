@@ -117,6 +117,9 @@ set(CMAKE_CROSSCOMPILING_EMULATOR
 add_test(NAME windows_exe COMMAND ${CMAKE_CURRENT_LIST_DIR}/check_windows_exe.sh $<TARGET_FILE:ravelinta>
     ${PROJECT_VERSION})
 
+# The zip's read-mes: UTF-8 with a byte-order mark, every line in CR LF.
+add_test(NAME windows_zip COMMAND ${CMAKE_CURRENT_LIST_DIR}/check_windows_zip.sh ${zip})
+
 # The installer: silent install for all users, a Start menu entry, the
 # program starts from there, and a silent uninstall takes both away.
 add_test(NAME windows_msi COMMAND ${CMAKE_CURRENT_LIST_DIR}/check_windows_msi.sh ${msi})
