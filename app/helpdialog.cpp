@@ -34,7 +34,7 @@ QStringList commandLines(const QList<QAction *> &commands)
 
 } // namespace
 
-HelpDialog::HelpDialog(const QList<QAction *> &commands, QWidget *parent)
+HelpDialog::HelpDialog(const QList<QAction *> &commands, const QString &menuWays, QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(u"Help"_s);
@@ -46,7 +46,7 @@ HelpDialog::HelpDialog(const QList<QAction *> &commands, QWidget *parent)
     page->setObjectName(u"HelpText"_s);
     page->setAccessibleName(u"Текст на помощта"_s);
     page->setReadOnly(true);
-    page->setHtml(text(commands));
+    page->setHtml(text(commands, menuWays));
     // A caret, so that the arrow keys move through it line by line and a
     // screen reader reads each line it reaches.
     page->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
@@ -70,7 +70,7 @@ void HelpDialog::fitText()
     resize(metrics.averageCharWidth() * WidthInCharacters, metrics.lineSpacing() * HeightInLines);
 }
 
-QString HelpDialog::text(const QList<QAction *> &commands)
+QString HelpDialog::text(const QList<QAction *> &commands, const QString &menuWays)
 {
     QStringList keys;
     for (const QString &line : commandLines(commands))
@@ -84,14 +84,13 @@ QString HelpDialog::text(const QList<QAction *> &commands)
            "надолу избират следващия час, наляво и нагоре — предишния, а интервалът и Enter — същия час "
            "отново. Tab преминава между циферблата, списъка и описанието.</p>"
            "<h4>Команди</h4>"
-           "<p>Десен бутон навсякъде освен върху циферблата, клавишът за меню или Shift+F10 отварят "
-           "менюто с тези команди:</p>"
+           "<p>%3 отварят менюто с тези команди:</p>"
            "<p>%1</p>"
            "<p>В упражнението стрелките само преминават през часовете; Enter или интервал дават "
            "отговора. %2</p>"
            "<p>В построяването с линийка и пергел Page Down и Page Up (или дистанционното за презентации) "
            "преминават към следващата и предишната стъпка, Home — към първата, а End показва всички.</p>"_s
-        .arg(keys.join(u"<br>"_s), dial::PracticeRound::arrowRuleText());
+        .arg(keys.join(u"<br>"_s), dial::PracticeRound::arrowRuleText(), menuWays.toHtmlEscaped());
 }
 
 QString HelpDialog::keyList(const QList<QAction *> &commands)

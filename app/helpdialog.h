@@ -13,14 +13,17 @@ class HelpDialog : public QDialog
     Q_OBJECT
 
 public:
-    HelpDialog(const QList<QAction *> &commands, QWidget *parent);
+    // `menuWays` names what opens the menu where the program runs.
+    HelpDialog(const QList<QAction *> &commands, const QString &menuWays, QWidget *parent);
 
     // A page of text at the dialog's type size.
     void fitText();
 
-    // The help as HTML, for those commands.
-    static QString text(const QList<QAction *> &commands);
     // The help's list of commands as plain text, a command and its keys a
     // line, for a read-me beside the program (ravelinta --keys prints it).
     static QString keyList(const QList<QAction *> &commands);
+
+private:
+    // The help as HTML, for those commands.
+    static QString text(const QList<QAction *> &commands, const QString &menuWays);
 };

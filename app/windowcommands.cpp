@@ -100,7 +100,7 @@ void WindowCommands::addOwnMenu(QPlainTextEdit &text)
 void WindowCommands::showHelp()
 {
     if (!m_help)
-        m_help = new HelpDialog(m_menu, &m_window);
+        m_help = new HelpDialog(m_menu, m_menuWays, &m_window);
     // A window of its own takes the program's type and zoom as it opens.
     m_zoom.dress(*m_help);
     m_help->fitText();
@@ -129,6 +129,9 @@ void WindowCommands::suitBrowser()
     // The menu key reaches a page as a key like any other, never as a
     // request for a menu: it opens the menu as Shift+F10 does.
     m_openMenu->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+    // A right press opens no menu in a page (Qt's web platform raises none).
+    m_menuWays = u"Бутонът ☰ в горния десен ъгъл, пръст, задържан неподвижно извън циферблата, клавишът за меню "
+                 "или Shift+F10"_s;
     updateEnabled();
 }
 

@@ -79,6 +79,9 @@ private:
     QAction *m_lastStep = nullptr;
     HelpDialog *m_help = nullptr; // made when first asked for
     bool m_keepFullScreen = false;
+    // What opens the menu here, as the help names it.
+    QString m_menuWays = QStringLiteral("Десен бутон навсякъде освен върху циферблата, пръст, задържан неподвижно "
+                                        "извън циферблата, клавишът за меню или Shift+F10");
     bool m_menuFromKeyboard = false; // the last menu asked for came from the keyboard
     QAction *m_close = nullptr;
     QAction *m_openMenu = nullptr;

@@ -345,6 +345,14 @@ void TestZoom::fullScreenKeptWhereTheWindowIsTheScreen()
     // The help and the read-me's list name the keys that work here.
     QCOMPARE(HelpDialog::keyList(commands->commands()),
              u"  Учителски изглед: Alt+T\n  Построяване с линийка и пергел: Ctrl+K\n  Следваща стъпка: PgDown\n  Предишна стъпка: PgUp\n  Упражнение: Ctrl+E\n  Помощ: F1\n"_s);
+    // The help names what opens the menu here: the button and a long
+    // touch, and no right press, which opens nothing in a page.
+    QTest::keyClick(&window, Qt::Key_F1);
+    HelpDialog *help = nullptr;
+    QTRY_VERIFY((help = window.findChild<HelpDialog *>()) && help->isVisible());
+    const QString text = help->findChild<QTextEdit *>()->toPlainText();
+    QVERIFY(text.contains(u"Бутонът ☰ в горния десен ъгъл, пръст, задържан неподвижно извън циферблата"_s));
+    QVERIFY(!text.contains(u"Десен бутон"_s));
 }
 
 void TestZoom::fullScreenShowsItsWayOut()
@@ -383,7 +391,8 @@ void TestZoom::helpListsEveryCommand()
           u"Учителски изглед: Ctrl+T"_s, u"Построяване с линийка и пергел: Ctrl+K"_s, u"Следваща стъпка: PgDown"_s,
           u"Предишна стъпка: PgUp"_s, u"Упражнение: Ctrl+E"_s, u"Помощ: F1"_s, u"Затвори: Ctrl+Q"_s})
         QVERIFY2(lines.contains(command), qPrintable(command));
-    // How a task's arrow is measured is there too.
+    // So are the ways to the menu, and how a task's arrow is measured.
+    QVERIFY(help->findChild<QTextEdit *>()->toPlainText().contains(u"Десен бутон навсякъде освен върху циферблата, пръст, задържан"_s));
     QVERIFY(help->findChild<QTextEdit *>()->toPlainText().contains(u"от посоката към 3 часа (0°) обратно на часовниковата стрелка"_s));
     QTest::keyClick(help->findChild<QTextEdit *>(), Qt::Key_Escape);
     QTRY_VERIFY(!help->isVisible());

@@ -18,8 +18,9 @@ qt_add_resources(ravelinta_window ravelinta_fonts PREFIX /typefaces FILES ${RAVE
 # program is in Liberation Serif.
 set_property(TARGET Qt6::QWasmIntegrationPlugin_resources_1 PROPERTY IMPORTED_OBJECTS_RELEASE "")
 
-# What a desktop screen reader hears, told to the page's live region.
-target_sources(ravelinta PRIVATE ${CMAKE_CURRENT_LIST_DIR}/pagenews.cpp)
+# What a desktop screen reader hears, told to the page's live region; and
+# whether leaving the page would lose a round or the construction.
+target_sources(ravelinta PRIVATE ${CMAKE_CURRENT_LIST_DIR}/pagenews.cpp ${CMAKE_CURRENT_LIST_DIR}/pageleave.cpp)
 
 # Small: compiled for size; linked at -O2, where wasm-opt (binaryen) makes
 # the download smallest once gzipped (bench/RESULTS.md).

@@ -205,6 +205,26 @@ async function main() {
   key('ctrl+k');
   check('the construction off is heard', await heard(/^Построяването е изключено\.$/));
 
+  // Leaving the page asks first while a round is under way, and not after.
+  const asksBeforeLeaving = async () => {
+    let asked = false;
+    const answer = async (dialog) => {
+      asked = dialog.type() === 'beforeunload';
+      await dialog.dismiss(); // stay
+    };
+    page.once('dialog', answer);
+    await page.evaluate(() => setTimeout(() => location.reload(), 0));
+    await sleep(1500);
+    page.off('dialog', answer);
+    return asked;
+  };
+  key('ctrl+e');
+  await sleep(300);
+  check('leaving the page during a round asks first', await asksBeforeLeaving());
+  key('ctrl+e');
+  await sleep(300);
+  check('leaving the page with nothing under way does not ask', !(await asksBeforeLeaving()));
+
   // Ctrl+Q, with the keys on the dial of a page just loaded (whatever the
   // checks above left behind), leaves the page working: a tap still
   // chooses an hour.
