@@ -13,6 +13,7 @@
 #include <QSignalSpy>
 #include <QStringListModel>
 #include <QStyleFactory>
+#include <QStyleHints>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -318,6 +319,12 @@ void TestWidgets::longTouchAsksForTheMenu()
     QFETCH(int, moveBy);
     QFETCH(bool, asks);
     static QPointingDevice *const touchScreen = QTest::createTouchDevice();
+    // Each row's press is a press of its own, never the second of a double
+    // click (which starts no hold), however soon after the row before it.
+    QStyleHints *hints = QGuiApplication::styleHints();
+    const int doubleClick = hints->mouseDoubleClickInterval();
+    hints->setMouseDoubleClickInterval(0);
+    const auto restore = qScopeGuard([=] { hints->setMouseDoubleClickInterval(doubleClick); });
 
     QWidget window;
     window.resize(300, 200);

@@ -4,6 +4,7 @@
 
 #include "app/helpdialog.h"
 #include "app/mainwindow.h"
+#include "app/menubutton.h"
 #include "app/windowcommands.h"
 #include "windowsupport.h"
 #include "widgets/hourlist.h"
@@ -317,6 +318,12 @@ void TestZoom::commandsEnabledWhereTheyAct()
     fullScreen->trigger();
     QTRY_VERIFY(!window.isFullScreen());
     QVERIFY(!fullScreen->isChecked());
+
+    // Maximised, the window fills the screen already: no step in or out.
+    window.showMaximized();
+    QTRY_COMPARE(enabled(), (QStringList{full, teacher, construction, practice, help, close}));
+    window.showNormal();
+    QTRY_VERIFY(enabled().contains(out));
 }
 
 void TestZoom::fullScreenKeptWhereTheWindowIsTheScreen()
@@ -353,6 +360,12 @@ void TestZoom::fullScreenKeptWhereTheWindowIsTheScreen()
     const QString text = help->findChild<QTextEdit *>()->toPlainText();
     QVERIFY(text.contains(u"Бутонът ☰ в горния десен ъгъл, пръст, задържан неподвижно извън циферблата"_s));
     QVERIFY(!text.contains(u"Десен бутон"_s));
+    QTest::keyClick(help->findChild<QTextEdit *>(), Qt::Key_Escape);
+
+    // The menu button, for a finger, in the top-right corner, off the dial.
+    auto *menuButton = new MenuButton(window);
+    QTRY_COMPARE(menuButton->geometry().topRight(), QPoint(window.width() - 1, 0));
+    QCOMPARE_GE(menuButton->width(), MenuButton::SmallestSide);
 }
 
 void TestZoom::fullScreenShowsItsWayOut()
@@ -372,6 +385,14 @@ void TestZoom::fullScreenShowsItsWayOut()
     QTRY_VERIFY(window.font().pointSizeF() > 12); // full screen is zoomed
     QCOMPARE(button->font().pointSizeF(), window.font().pointSizeF());
     QCOMPARE(button->geometry().topRight(), QPoint(window.width() - 1, 0));
+    // The keys stay with the window's controls: Tab never reaches the ×.
+    for (int tab = 0; tab < 4; ++tab) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != button);
+    }
+    // The note leaves after a few seconds; the way out stays.
+    QTRY_VERIFY_WITH_TIMEOUT(!note->isVisible(), 10000);
+    QVERIFY(button->isVisible());
     QTest::mouseClick(button, Qt::LeftButton);
     QTRY_VERIFY(!window.isFullScreen());
     QVERIFY(!note->isVisible() && !button->isVisible());
