@@ -76,13 +76,30 @@ void TestConstruction::stepsForwardAndBack()
     key(Qt::Key_PageDown); // nothing past the end
     QVERIFY(caption().text().startsWith(u"Стъпка 7 от 7: "_s));
 
-    // All twelve points ringed, each on its dot; the triangle drawn in.
-    QTRY_VERIFY(near(dial(), {615.5, 300}, orange)); // a third of the way from 12 to 4
+    // All twelve points ringed, each on its dot, once the sides are drawn
+    // in: the 12-gon's last side, from 11 to 12, drawn last.
+    const auto darkGreen = [](QColor c) { return c.green() > c.red() + 40 && c.green() > c.blue(); };
+    QTRY_VERIFY(near(dial(), (HourPoints[10] + HourPoints[11]) / 2, darkGreen));
     const QImage end = dial();
     for (int hour = 1; hour <= 12; ++hour) {
-        const QPointF ringAt = HourPoints[hour - 1] + QPointF(dial::HourDotWidth + 13, 0); // 18 units out
+        // 18 units out from the centre, clear of the sides drawn over the rings.
+        const QPointF ringAt = HourPoints[hour - 1] + (HourPoints[hour - 1] - dial::Centre) * (18.0 / 400);
         QVERIFY2(near(end, ringAt, cyan), qPrintable(QString::number(hour)));
         QVERIFY(qGray(end.pixel(dialPixels(HourPoints[hour - 1]).toPoint())) < 64); // the dot over it
+    }
+    // Every side of each polygon: the 12-gon through every
+    // point, the hexagon through every second, the square every third and
+    // the triangle every fourth, each in its colour.
+    const auto magenta = [](QColor c) { return c.red() > 200 && c.green() < 80 && c.blue() > 200; };
+    const QList<std::pair<int, std::function<bool(QColor)>>> polygons{{1, darkGreen}, {2, magenta}, {3, cyan}, {4, orange}};
+    for (const auto &[every, colour] : polygons) {
+        for (int hour = every; hour <= 12; hour += every) {
+            // A third of the way along or two thirds: where polygons cross, the later lies on top.
+            const QPointF from = HourPoints[(hour == every ? 12 : hour - every) - 1];
+            const QPointF along = HourPoints[hour - 1] - from;
+            QVERIFY2(near(end, from + along / 3, colour) || near(end, from + along * 2 / 3, colour),
+                     qPrintable(u"every %1: the side to %2"_s.arg(every).arg(hour)));
+        }
     }
 
     // Page Up takes the last step's strokes away, at once; Home goes back to the first.
@@ -90,6 +107,13 @@ void TestConstruction::stepsForwardAndBack()
     QVERIFY(caption().text().startsWith(u"Стъпка 6 от 7: "_s));
     QVERIFY(!near(dial(), {615.5, 300}, orange));
     QVERIFY(near(dial(), HourPoints[0] + QPointF(18, 0), cyan));
+    // Page Up goes all the way back to the first step; Home does at once.
+    for (int step = 5; step >= 1; --step) {
+        key(Qt::Key_PageUp);
+        QVERIFY(caption().text().startsWith(u"Стъпка %1 от 7: "_s.arg(step)));
+    }
+    QVERIFY(!near(dial(), HourPoints[5] + QPointF(18, 0), cyan)); // 6, found in the second step
+    key(Qt::Key_End);
     key(Qt::Key_Home);
     QVERIFY(caption().text().startsWith(u"Стъпка 1 от 7: "_s));
     QVERIFY(!near(dial(), HourPoints[0] + QPointF(18, 0), cyan));

@@ -173,6 +173,19 @@ void TestTeacherView::drawsAnglesEdgesAndTheChoice()
                  qPrintable(QString::number(edge)));
         QCOMPARE(share(before, towards(Centre, edge, 150), towards(Centre, edge, 400), yellow), 0.0);
     }
+    // Each of the two edges labelled with its angle, near its end.
+    const auto labelled = [&](const QImage &image, QRectF units) {
+        const QRect pixels(dialPixels(units.topLeft()).toPoint(), dialPixels(units.bottomRight()).toPoint());
+        int dark = 0;
+        for (int x = pixels.left(); x <= pixels.right(); ++x)
+            for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+                dark += black(QColor(image.pixel(x, y))) ? 1 : 0;
+        return dark;
+    };
+    for (const QRectF label : {QRectF(890, 369, 100, 50), QRectF(890, 591, 100, 50)}) { // 15°, 345°
+        QCOMPARE_GT(labelled(chosen, label), 10);
+        QCOMPARE(labelled(before, label), 0);
+    }
 }
 
 QTEST_MAIN(TestTeacherView)
