@@ -5,7 +5,11 @@
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextEdit>
+#include <QWindow>
+
+#include <algorithm>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -67,7 +71,24 @@ HelpDialog::HelpDialog(const QList<QAction *> &commands, const QString &menuWays
 void HelpDialog::fitText()
 {
     const QFontMetrics metrics(font());
-    resize(metrics.averageCharWidth() * WidthInCharacters, metrics.lineSpacing() * HeightInLines);
+    const QSize page(metrics.averageCharWidth() * WidthInCharacters, metrics.lineSpacing() * HeightInLines);
+    // Never larger than the screen, frame and button included (a page on
+    // a tablet at a large zoom): the text scrolls instead.
+    create();
+    const QMargins frame = windowHandle()->frameMargins();
+    const QSize room = screen()->availableGeometry().size() - QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    resize(page.boundedTo(room));
+}
+
+void HelpDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Centred over the window, it may reach past the screen's edge where it
+    // is as large as the screen: it is moved wholly onto it.
+    const QRect room = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    move(std::clamp(frame.left(), room.left(), std::max(room.left(), room.right() + 1 - frame.width())),
+         std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() + 1 - frame.height())));
 }
 
 QString HelpDialog::text(const QList<QAction *> &commands, const QString &menuWays)

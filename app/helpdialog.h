@@ -23,6 +23,9 @@ public:
     // line, for a read-me beside the program (ravelinta --keys prints it).
     static QString keyList(const QList<QAction *> &commands);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     // The help as HTML, for those commands.
     static QString text(const QList<QAction *> &commands, const QString &menuWays);

@@ -95,6 +95,13 @@ void TestHiDpi::fitsTheScreenAtStart()
     if (window.screen()->availableGeometry().size() != QSize(512, 384))
         QSKIP("for a 1024 x 768 screen at a scale factor of 2 (tst_hidpi@small)");
     QCOMPARE(window.size(), QSize(436, 384));
+    // So does the help, its button and all.
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::keyClick(&window, Qt::Key_F1);
+    QWidget *help = nullptr;
+    QTRY_VERIFY((help = window.findChild<QWidget *>(u"Help"_s)) && help->isVisible());
+    QVERIFY(window.screen()->availableGeometry().contains(help->frameGeometry()));
 }
 
 QTEST_MAIN(TestHiDpi)
