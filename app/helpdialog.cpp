@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QScroller>
 #include <QTextEdit>
 #include <QWindow>
 
@@ -54,6 +55,9 @@ HelpDialog::HelpDialog(const QList<QAction *> &commands, const QString &menuWays
     // A caret, so that the arrow keys move through it line by line and a
     // screen reader reads each line it reaches.
     page->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    // A finger scrolls it, with a flick, as a tablet's texts scroll, rather
+    // than select what it slides over; the mouse still selects.
+    QScroller::grabGesture(page->viewport(), QScroller::TouchGesture);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     // The word the window's menu uses for the same command.
     buttons->button(QDialogButtonBox::Close)->setText(u"Затвори"_s);

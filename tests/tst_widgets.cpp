@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopeGuard>
+#include <QScrollBar>
+#include <QScroller>
 #include <QSignalSpy>
 #include <QStringListModel>
 #include <QStyleFactory>
@@ -33,6 +35,7 @@ private slots:
     void hourListChoiceStaysMarked();
     void longTouchAsksForTheMenu_data();
     void longTouchAsksForTheMenu();
+    void fingerScrollsTheListAndTapsChoose();
 };
 
 namespace {
@@ -349,6 +352,41 @@ void TestWidgets::longTouchAsksForTheMenu()
     QTest::qWait(std::max(0, LongTouch::HoldMs - holdMs) + 100); // no request comes late
     // Asked once, where the finger went down.
     QCOMPARE(control->asked, asks ? QList<QPoint>{at - control->pos()} : QList<QPoint>{});
+}
+
+void TestWidgets::fingerScrollsTheListAndTapsChoose()
+{
+    static QPointingDevice *const touchScreen = QTest::createTouchDevice();
+    QStringList rows;
+    for (int hour = 1; hour <= 12; ++hour)
+        rows << QString::number(hour);
+    QStringListModel model(rows);
+    HourList list;
+    list.setModel(&model);
+    list.resize(65, 7 * list.sizeHintForRow(0) + 2 * list.frameWidth()); // seven rows show
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    QSignalSpy chosen(&list, &HourList::chosen);
+
+    // A finger slid up the rows scrolls them on, and chooses nothing.
+    const QPoint low = list.viewport()->rect().center() + QPoint(0, list.sizeHintForRow(0) * 2);
+    QTest::touchEvent(&list, touchScreen).press(0, list.viewport()->mapTo(&list, low));
+    for (int step = 1; step <= 8; ++step) {
+        QTest::qWait(20);
+        QTest::touchEvent(&list, touchScreen).move(0, list.viewport()->mapTo(&list, low - QPoint(0, step * 10)));
+    }
+    QTest::touchEvent(&list, touchScreen).release(0, list.viewport()->mapTo(&list, low - QPoint(0, 80)));
+    QTRY_VERIFY(list.verticalScrollBar()->value() > 0);
+    QCOMPARE(chosen.count(), 0);
+    QCOMPARE(list.currentRow(), -1);
+
+    // Once still, a tap chooses the row under it.
+    QTRY_COMPARE(QScroller::scroller(list.viewport())->state(), QScroller::Inactive);
+    const QModelIndex tapped = list.indexAt(list.viewport()->rect().center());
+    QTest::touchEvent(&list, touchScreen).press(0, list.viewport()->mapTo(&list, list.viewport()->rect().center()));
+    QTest::touchEvent(&list, touchScreen).release(0, list.viewport()->mapTo(&list, list.viewport()->rect().center()));
+    QTRY_COMPARE(chosen.count(), 1);
+    QCOMPARE(list.currentRow(), tapped.row());
 }
 
 QTEST_MAIN(TestWidgets)

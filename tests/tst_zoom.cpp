@@ -415,6 +415,19 @@ void TestZoom::helpListsEveryCommand()
     // So are the ways to the menu, and how a task's arrow is measured.
     QVERIFY(help->findChild<QTextEdit *>()->toPlainText().contains(u"Десен бутон навсякъде освен върху циферблата, пръст, задържан"_s));
     QVERIFY(help->findChild<QTextEdit *>()->toPlainText().contains(u"от посоката към 3 часа (0°) обратно на часовниковата стрелка"_s));
+
+    // A finger slid up the text scrolls it, and selects nothing.
+    static QPointingDevice *const touchScreen = QTest::createTouchDevice();
+    auto *text = help->findChild<QTextEdit *>();
+    const QPoint low = text->viewport()->mapTo(help, text->viewport()->rect().center() + QPoint(0, 40));
+    QTest::touchEvent(help, touchScreen).press(0, low);
+    for (int step = 1; step <= 8; ++step) {
+        QTest::qWait(20);
+        QTest::touchEvent(help, touchScreen).move(0, low - QPoint(0, step * 10));
+    }
+    QTest::touchEvent(help, touchScreen).release(0, low - QPoint(0, 80));
+    QTRY_VERIFY(text->verticalScrollBar()->value() > 0);
+    QVERIFY(!text->textCursor().hasSelection());
     QTest::keyClick(help->findChild<QTextEdit *>(), Qt::Key_Escape);
     QTRY_VERIFY(!help->isVisible());
 }

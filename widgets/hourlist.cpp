@@ -1,8 +1,10 @@
 #include "widgets/hourlist.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
+#include <QScroller>
 
 #include <utility>
 
@@ -12,6 +14,9 @@ HourList::HourList(QWidget *parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // A finger that slides scrolls the rows, with a flick, as a tablet's
+    // lists do; a tap chooses as a click does.
+    QScroller::grabGesture(viewport(), QScroller::TouchGesture);
     keepChoiceMarked();
 }
 
@@ -113,10 +118,22 @@ void HourList::keyPressEvent(QKeyEvent *event)
     QListView::keyPressEvent(event);
 }
 
+namespace {
+
+// A press that Qt or the system made from a finger's touch.
+bool fromFinger(const QMouseEvent &event)
+{
+    return event.source() != Qt::MouseEventNotSynthesized;
+}
+
+} // namespace
+
 void HourList::mousePressEvent(QMouseEvent *event)
 {
-    // Only the left button chooses, on every row alike.
-    if (event->button() != Qt::LeftButton) {
+    // Only the left button chooses, on every row alike; a finger chooses
+    // when it is lifted without having slid (see tap).
+    if (event->button() != Qt::LeftButton || fromFinger(*event)) {
+        m_touchedAt = event->position().toPoint();
         event->accept();
         return;
     }
@@ -127,7 +144,8 @@ void HourList::mousePressEvent(QMouseEvent *event)
 
 void HourList::mouseMoveEvent(QMouseEvent *event)
 {
-    if (event->buttons() & Qt::LeftButton)
+    // A finger's slide is the scroller's.
+    if ((event->buttons() & Qt::LeftButton) && !fromFinger(*event))
         QListView::mouseMoveEvent(event);
 }
 
@@ -135,12 +153,29 @@ void HourList::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
+    if (fromFinger(*event)) {
+        tap(event->position().toPoint());
+        return;
+    }
     QListView::mouseReleaseEvent(event);
     // The row the press ends on, once, whether the mark moved there or
     // stayed; a press that ends off the rows chooses where the mark went.
     const bool onRow = indexAt(event->position().toPoint()).isValid();
     if (std::exchange(m_pressed, false) && currentRow() >= 0 && (onRow || currentRow() != m_rowAtPress))
         choose();
+}
+
+void HourList::tap(QPoint at)
+{
+    // Lifted where it went down, the finger tapped: the row under it is
+    // chosen, as a click chooses it; one that slid has scrolled the rows.
+    const QModelIndex row = indexAt(at);
+    if (!row.isValid() || (at - m_touchedAt).manhattanLength() > QApplication::startDragDistance())
+        return;
+    if (row.row() == currentRow())
+        choose();
+    else
+        selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect);
 }
 
 void HourList::mouseDoubleClickEvent(QMouseEvent *event)

@@ -43,8 +43,10 @@ protected:
 private:
     void keepChoiceMarked();
     void choose();
+    void tap(QPoint at);
 
     bool m_stepping = false; // a key moves the choice
     bool m_pressed = false;  // the left button is down on the list: the choice comes on release
     int m_rowAtPress = -1;
+    QPoint m_touchedAt;     // where a finger went down: a tap chooses there, a slide scrolls
 };
