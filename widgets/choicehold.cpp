@@ -1,5 +1,7 @@
 #include "widgets/choicehold.h"
 
+#include "widgets/keyboarduse.h"
+
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -9,22 +11,7 @@ namespace {
 // types (a list goes to the row it names).
 bool choosingKey(const QKeyEvent &key)
 {
-    switch (key.key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return true;
-    default:
-        return !key.text().isEmpty() && key.text().at(0).isPrint();
-    }
+    return KeyboardUse::movesOrChooses(key.key()) || (!key.text().isEmpty() && key.text().at(0).isPrint());
 }
 
 } // namespace

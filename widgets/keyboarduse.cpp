@@ -4,10 +4,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-namespace {
-
-// The keys that move or choose in the window's controls.
-bool movesOrChooses(int key)
+bool KeyboardUse::movesOrChooses(int key)
 {
     switch (key) {
     case Qt::Key_Left:
@@ -26,8 +23,6 @@ bool movesOrChooses(int key)
         return false;
     }
 }
-
-} // namespace
 
 KeyboardUse::KeyboardUse(QWidget *window)
     : QObject(window)

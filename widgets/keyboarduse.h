@@ -15,6 +15,10 @@ class KeyboardUse : public QObject
 public:
     explicit KeyboardUse(QWidget *window);
 
+    // The keys that move or choose in the window's controls: the arrows,
+    // Home, End, Page Up and Down, Space and Enter.
+    static bool movesOrChooses(int key);
+
 signals:
     void keysActed();
     void mousePressed();

@@ -18,6 +18,7 @@ const Background = { x: 620, y: 420 }; // right of the dial, below the list
 const MenuButton = { x: 995, y: 30 };
 const Dial = { x: 92, y: 59, width: 470, height: 470 };
 const Description = { x: 92, y: 543, width: 838, height: 210 };
+const List = { x: 694, y: 101, width: 114, height: 240 }; // seven rows of twelve
 // The marker's place beside an hour, and a menu's place below and right of
 // where it is asked for.
 const besideHour = (hour) => ({ x: hour.x - 60, y: hour.y - 20, width: 120, height: 60 });
@@ -32,6 +33,17 @@ let failures = 0;
 
 async function region(clip) {
   return page.screenshot({ clip, encoding: 'base64' });
+}
+
+// A finger slid from `from` to `to` in ten moves, as a finger scrolls.
+async function slide(from, to) {
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [from] });
+  for (let step = 1; step <= 10; ++step) {
+    await sleep(16);
+    const at = { x: from.x + (to.x - from.x) * step / 10, y: from.y + (to.y - from.y) * step / 10 };
+    await cdp.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: [at] });
+  }
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
 }
 
 async function touch(point, holdMs, moveBy = 0) {
@@ -143,6 +155,20 @@ async function main() {
 
   shown = await changes(BelowMenuButton, () => touch(MenuButton, 80));
   check('a tap on the menu button opens the menu', shown.changed && shown.restored);
+
+  // A finger slid up the list scrolls it and chooses nothing; a tap chooses.
+  {
+    const dialBefore = await region(Dial);
+    const listBefore = await region(List);
+    await slide({ x: 751, y: 300 }, { x: 751, y: 140 });
+    await sleep(1500);
+    check('a finger slid along the list scrolls it and shows no hour',
+          (await region(List)) !== listBefore && (await region(Dial)) === dialBefore);
+    await touch({ x: 751, y: 200 }, 80);
+    await sleep(300);
+    check('a tap on a row shows its hour', (await region(Dial)) !== dialBefore);
+    await sleep(MarkerMs);
+  }
 
   // The keys, from the dial: a tap gives it the keys' focus.
   await touch(Hour9, 80);
