@@ -8,10 +8,10 @@
 #include <QScreen>
 #include <QScroller>
 #include <QTextEdit>
+#include <QVBoxLayout>
 #include <QWindow>
 
 #include <algorithm>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
