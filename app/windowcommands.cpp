@@ -130,8 +130,9 @@ void WindowCommands::suitBrowser()
     // request for a menu: it opens the menu as Shift+F10 does.
     m_openMenu->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
     // A right press opens no menu in a page (Qt's web platform raises none).
-    m_menuWays = u"Бутонът ☰ в горния десен ъгъл, пръст, задържан неподвижно извън циферблата, клавишът за меню "
-                 "или Shift+F10"_s;
+    // The button's sign, ☰, is not in the page's one font: it is told in words.
+    m_menuWays = u"Бутонът с три черти в горния десен ъгъл, пръст, задържан неподвижно извън циферблата, "
+                 "клавишът за меню или Shift+F10"_s;
     updateEnabled();
 }
 

@@ -358,7 +358,7 @@ void TestZoom::fullScreenKeptWhereTheWindowIsTheScreen()
     HelpDialog *help = nullptr;
     QTRY_VERIFY((help = window.findChild<HelpDialog *>()) && help->isVisible());
     const QString text = help->findChild<QTextEdit *>()->toPlainText();
-    QVERIFY(text.contains(u"Бутонът ☰ в горния десен ъгъл, пръст, задържан неподвижно извън циферблата"_s));
+    QVERIFY(text.contains(u"Бутонът с три черти в горния десен ъгъл, пръст, задържан неподвижно извън циферблата"_s));
     QVERIFY(!text.contains(u"Десен бутон"_s));
     QTest::keyClick(help->findChild<QTextEdit *>(), Qt::Key_Escape);
 
