@@ -158,6 +158,7 @@ async function main() {
 
   // A finger slid up the list scrolls it and chooses nothing; a tap chooses.
   {
+    await sleep(MarkerMs); // no marker of an earlier check left on the dial
     const dialBefore = await region(Dial);
     const listBefore = await region(List);
     await slide({ x: 751, y: 300 }, { x: 751, y: 140 });
