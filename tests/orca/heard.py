@@ -30,8 +30,11 @@ STEPS = [
     ("Down", r"^1 час \(I\)"),                           # a row passed over: no answer yet
     ("Return", r"Не е вярно: избрахте 1 час, а стрелката показва 10 часа\. Верни отговори: 0 от 1\b"),
     (None, TASK),                                        # the next task, when it comes
-    ("shift+F10", r"^Увеличи\."),                        # the menu opens on its first command,
-    ("Down Down Down", r"^Учителски изглед, без отметка"),  # says each command that is off,
+    ("shift+F10", r"^Увеличи\."),                        # the menu opens on its first command (zoom out is greyed at 100 %),
+    # One key a step: a busy Orca says only the last of quick moves.
+    ("Down", r"^Цял екран, без отметка"),                 # says each command that is off,
+    ("Down", r"^Учителски изглед, без отметка"),
+    ("Down", r"^Построяване с линийка и пергел, без отметка"),
     ("Down", r"^Упражнение.*(checked|с отметка)"),       # and each that is on
     ("Escape", None),
     ("Menu", r"^Увеличи\."),
