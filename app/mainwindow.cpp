@@ -5,6 +5,7 @@
 #include "app/menubutton.h"
 #include "app/modepanel.h"
 #include "app/practice.h"
+#include "app/stepbuttons.h"
 #include "app/teacherview.h"
 #include "app/windowcommands.h"
 #include "app/windownote.h"
@@ -115,6 +116,12 @@ MainWindow::MainWindow(QWidget *parent)
         });
     }
     auto *construction = new ConstructionView(*dial, *constructionPanel, this);
+    // Beside the caption, below the list: the steps for a mouse and a finger.
+    auto *stepButtons = new StepButtons(*commands->firstStep(), *commands->previousStep(), *commands->nextStep(),
+                                        *commands->lastStep(), this);
+    layout->addWidget(stepButtons, twips(4380, 3780, 2775, 660));
+    stepButtons->hide();
+    connect(commands->construction(), &QAction::toggled, stepButtons, &StepButtons::setVisible);
     connect(commands->construction(), &QAction::toggled, construction, &ConstructionView::setShown);
     connect(commands->nextStep(), &QAction::triggered, construction, &ConstructionView::next);
     connect(commands->previousStep(), &QAction::triggered, construction, &ConstructionView::previous);

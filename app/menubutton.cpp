@@ -1,19 +1,25 @@
 #include "app/menubutton.h"
 
 #include <QEvent>
-#include <QPainter>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int Bars = 3;
-constexpr double LinesPerSide = 2; // the side in lines of the window's type
+// Three bars, the sign for a menu.
+QPainterPath bars()
+{
+    constexpr int Bars = 3;
+    QPainterPath sign;
+    for (int bar = 0; bar < Bars; ++bar)
+        sign.addRect(3, 3 + 2.5 * bar, 6, 1);
+    return sign;
+}
 
 } // namespace
 
 MenuButton::MenuButton(QWidget &window)
-    : QAbstractButton(&window)
+    : SignButton(bars(), &window)
 {
     setObjectName(u"MenuButton"_s);
     setToolTip(u"Меню"_s);
@@ -23,17 +29,11 @@ MenuButton::MenuButton(QWidget &window)
     place();
 }
 
-QSize MenuButton::sizeHint() const
-{
-    const int side = std::max(SmallestSide, qRound(fontMetrics().height() * LinesPerSide));
-    return {side, side};
-}
-
 bool MenuButton::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == parent() && (event->type() == QEvent::Resize || event->type() == QEvent::FontChange))
         place();
-    return QAbstractButton::eventFilter(watched, event);
+    return SignButton::eventFilter(watched, event);
 }
 
 void MenuButton::place()
@@ -42,21 +42,4 @@ void MenuButton::place()
     resize(sizeHint());
     move(window->width() - width(), 0);
     raise();
-}
-
-void MenuButton::paintEvent(QPaintEvent *)
-{
-    // Three bars, the sign for a menu, drawn rather than written: the
-    // window's typeface may lack the character.
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QColor ground = palette().color(isDown() ? QPalette::Mid : QPalette::Button);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
-    painter.setBrush(ground);
-    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
-    const double unit = height() / 12.0;
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(palette().color(QPalette::ButtonText));
-    for (int bar = 0; bar < Bars; ++bar)
-        painter.drawRect(QRectF(3 * unit, (3 + 2.5 * bar) * unit, 6 * unit, unit));
 }

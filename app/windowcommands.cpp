@@ -55,10 +55,10 @@ WindowCommands::WindowCommands(QWidget &window, WindowZoom &zoom, QPlainTextEdit
               m_nextStep, m_previousStep, m_practice,   help,         close};
 
     // Keys that the menu does not list: Home and End go to the
-    // construction's first step and to its end; Escape leaves full screen,
-    // and Shift+F10 opens the menu as the menu key does.
-    m_firstStep = addAction(QString(), {QKeySequence(Qt::Key_Home)}, [] {});
-    m_lastStep = addAction(QString(), {QKeySequence(Qt::Key_End)}, [] {});
+    // construction's first step and to its end (its buttons name them);
+    // Escape leaves full screen, and Shift+F10 opens the menu as the menu key does.
+    m_firstStep = addAction(u"Първа стъпка"_s, {QKeySequence(Qt::Key_Home)}, [] {});
+    m_lastStep = addAction(u"Последна стъпка"_s, {QKeySequence(Qt::Key_End)}, [] {});
     m_leaveFullScreen = addAction(QString(), {QKeySequence(Qt::Key_Escape)},
                                   [this] { m_window.setWindowState(m_window.windowState() & ~Qt::WindowFullScreen); });
     new FullScreenExit(m_window, *m_leaveFullScreen);

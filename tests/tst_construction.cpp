@@ -6,6 +6,7 @@
 #include "widgets/hourlist.h"
 #include "windowsupport.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QLabel>
 
@@ -21,6 +22,7 @@ private slots:
     void stepsForwardAndBack();
     void keysAreTheListsWhileOff();
     void captionFitsItsPlace();
+    void buttonsStepAsTheKeysDo();
 
 private:
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -164,6 +166,20 @@ void TestConstruction::captionFitsItsPlace()
         QCOMPARE_LE(caption().heightForWidth(caption().width()), caption().height());
         key(Qt::Key_PageDown);
     }
+}
+
+void TestConstruction::buttonsStepAsTheKeysDo()
+{
+    QWidget *keys = m_window->focusWidget();
+    key(Qt::Key_K, Qt::ControlModifier);
+    const QList<std::pair<QString, int>> clicks{{u"lastStep"_s, 7}, {u"previousStep"_s, 6}, {u"firstStep"_s, 1}, {u"nextStep"_s, 2}};
+    for (const auto &[button, step] : clicks) {
+        QTest::mouseClick(control<QAbstractButton>(*m_window, button), Qt::LeftButton);
+        QVERIFY2(caption().text().startsWith(u"Стъпка %1 от 7: "_s.arg(step)), qPrintable(button));
+    }
+    QCOMPARE(m_window->focusWidget(), keys); // a click leaves the keys where they were
+    key(Qt::Key_K, Qt::ControlModifier);
+    QVERIFY(!control(*m_window, u"nextStep"_s)->isVisible());
 }
 
 QTEST_MAIN(TestConstruction)

@@ -365,7 +365,7 @@ void TestZoom::fullScreenKeptWhereTheWindowIsTheScreen()
     // The menu button, for a finger, in the top-right corner, off the dial.
     auto *menuButton = new MenuButton(window);
     QTRY_COMPARE(menuButton->geometry().topRight(), QPoint(window.width() - 1, 0));
-    QCOMPARE_GE(menuButton->width(), MenuButton::SmallestSide);
+    QCOMPARE_GE(menuButton->width(), SignButton::SmallestSide);
 }
 
 void TestZoom::fullScreenShowsItsWayOut()
