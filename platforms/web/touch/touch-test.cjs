@@ -16,6 +16,9 @@ const Hour3 = { x: 500, y: 294 };
 const Hour9 = { x: 155, y: 294 };
 const Background = { x: 620, y: 420 }; // right of the dial, below the list
 const MenuButton = { x: 995, y: 30 };
+// The construction's buttons, below the list: the first of four and the last.
+const FirstStepButton = { x: 627, y: 482 };
+const LastStepButton = { x: 874, y: 482 };
 const Dial = { x: 92, y: 59, width: 470, height: 470 };
 const Description = { x: 92, y: 543, width: 838, height: 210 };
 const List = { x: 694, y: 101, width: 114, height: 240 }; // seven rows of twelve
@@ -210,10 +213,21 @@ async function main() {
     key('Next');
     await sleep(900);
     const second = await region(Dial);
+    // Its buttons: the first step, drawn as it was; the last, told.
+    const tapped = async (button) => {
+      await touch(button, 80);
+      await sleep(700);
+      return region(Dial);
+    };
+    const firstAgain = await tapped(FirstStepButton);
+    const lastTold = await tapped(LastStepButton) !== firstAgain && await heard(/^Стъпка 7 от 7: /);
+    const firstOnceMore = await tapped(FirstStepButton);
     key('ctrl+k');
     await sleep(700);
     check('Ctrl+K and Page Down step the construction',
           first !== before && second !== first && (await region(Dial)) === before);
+    check('a tap on its buttons goes to the first step and to the last',
+          firstAgain !== second && lastTold && firstOnceMore === firstAgain);
   }
 
   // What a screen reader hears: the tree names the canvas, and the page's
