@@ -16,11 +16,13 @@
 #include "widgets/announcement.h"
 #include "widgets/choicehold.h"
 #include "widgets/clockdial.h"
+#include "widgets/dialaccessible.h"
 #include "widgets/designlayout.h"
 #include "widgets/hourlist.h"
 #include "widgets/keyboardfocusframe.h"
 #include "widgets/longtouch.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QGuiApplication>
 #include <QLabel>
@@ -60,6 +62,10 @@ QStandardItemModel *hourRows(QObject *parent)
 MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent)
 {
+    // A screen reader's view of the dial, its hours as items, given before
+    // the dial is made: Qt keeps the first view it finds of a widget.
+    static const bool dialAccessible = (QAccessible::installFactory(&DialAccessible::factory), true);
+    Q_UNUSED(dialAccessible);
     setObjectName(u"MainWindow"_s);
     setWindowTitle(u"ravelinta.org Позиция:  правилен N-ъгълник"_s);
     setWindowIcon(applicationIcon());

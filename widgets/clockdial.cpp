@@ -2,11 +2,10 @@
 
 #include "dial/dialgeometry.h"
 #include "widgets/designlayout.h"
-#include "widgets/dialaccessible.h"
-#include "widgets/dialitemaccessible.h"
 #include "widgets/dialoverlay.h"
 #include "widgets/newsfeed.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -38,9 +37,6 @@ ClockDial::ClockDial(QSize design, QWidget *parent)
     , m_designSize(design)
     , m_overlay(new DialOverlay(this))
 {
-    // Before anything asks for the dial's accessible view, which Qt keeps.
-    static const bool accessible = (QAccessible::installFactory(&DialAccessible::factory), true);
-    Q_UNUSED(accessible);
     setObjectName(u"Picture1"_s);
     setAccessibleName(u"Циферблат"_s);
     setAutoFillBackground(true);
@@ -233,11 +229,10 @@ void ClockDial::setCurrentItem(int index)
     m_currentItem = index;
     if (!hasFocus() || !QAccessible::isActive())
         return;
-    auto *dial = dynamic_cast<DialAccessible *>(QAccessible::queryAccessibleInterface(this));
-    if (DialItemAccessible *item = dial ? dial->item(index) : nullptr) {
-        QAccessibleEvent focus(item, QAccessible::Focus);
-        QAccessible::updateAccessibility(&focus);
-    }
+    // The item chosen takes the focus, as a list's row does.
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(index);
+    QAccessible::updateAccessibility(&focus);
 }
 
 QLabel *ClockDial::makeMarker(const QString &name)

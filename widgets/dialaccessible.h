@@ -15,7 +15,7 @@ public:
     explicit DialAccessible(ClockDial *dial);
     ~DialAccessible() override;
 
-    // Made by Qt for every ClockDial; install once.
+    // Made by Qt for every ClockDial; install once, before a dial is made.
     static QAccessibleInterface *factory(const QString &className, QObject *object);
 
     int childCount() const override;
@@ -24,10 +24,9 @@ public:
     QAccessibleInterface *focusChild() const override;
     QString text(QAccessible::Text t) const override;
 
+private:
     // The item at `index` of the dial's items, made when first asked for.
     DialItemAccessible *item(int index) const;
-
-private:
     ClockDial *dial() const;
 
     mutable QList<DialItemAccessible *> m_items;

@@ -1,6 +1,5 @@
 #include "widgets/dialitemaccessible.h"
 
-#include "widgets/dialaccessible.h"
 #include "widgets/clockdial.h"
 
 #include <QWidget>
@@ -11,7 +10,7 @@ constexpr qreal ItemReach = 30; // user units either side of the item's point
 
 } // namespace
 
-DialItemAccessible::DialItemAccessible(DialAccessible *dial, int index)
+DialItemAccessible::DialItemAccessible(QAccessibleInterface *dial, int index)
     : m_dial(dial)
     , m_index(index)
 {

@@ -2,7 +2,6 @@
 
 #include <QAccessibleInterface>
 
-class DialAccessible;
 class ClockDial;
 
 // One item of the dial for a screen reader: a place a choice can land, with
@@ -11,7 +10,8 @@ class ClockDial;
 class DialItemAccessible : public QAccessibleInterface
 {
 public:
-    DialItemAccessible(DialAccessible *dial, int index);
+    // The item at `index` of `dial`, the dial's own accessible view.
+    DialItemAccessible(QAccessibleInterface *dial, int index);
     Q_DISABLE_COPY(DialItemAccessible)
 
     bool isValid() const override;
@@ -31,6 +31,6 @@ public:
 private:
     ClockDial *clockDial() const;
 
-    DialAccessible *m_dial = nullptr;
+    QAccessibleInterface *m_dial = nullptr;
     int m_index = 0;
 };
