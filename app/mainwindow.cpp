@@ -42,6 +42,10 @@ constexpr quint32 HeadingColour = 0x0080C0FF;
 constexpr int FontPointSize = 12;
 constexpr double SmallestStartZoom = 0.5;
 const QSize DesignSize = twips(0, 0, 7335, 6465).size();
+// Upright, on a phone: the dial across the width, the list and the
+// description below it side by side, the list's rows a fingertip high.
+const QSize PortraitSize(283, 612);
+constexpr qreal PortraitRowScale = 1.75;
 
 // The hours to choose from: each row shows the hour and tells a screen
 // reader its name and numeral.
@@ -74,6 +78,7 @@ MainWindow::MainWindow(QWidget *parent)
     setBackground(*this, WindowColour);
     setFont(designFont(FontPointSize));
     auto *layout = new DesignLayout(DesignSize, this);
+    layout->setPortraitDesign(PortraitSize);
 
     // The description's place shows the description, or practice's text.
     // Siblings, not pages of a stack, so that the keyboard's focus frame
@@ -82,24 +87,29 @@ MainWindow::MainWindow(QWidget *parent)
     auto *practicePanel = new ModePanel(u"Practice"_s, this);
     auto *constructionPanel = new ModePanel(u"Construction"_s, this);
     const QRect descriptionPlace = twips(120, 4560, 7095, 1815);
+    const QRect descriptionUpright(81, 307, 194, 245);
     for (QWidget *inPlace : {static_cast<QWidget *>(description), static_cast<QWidget *>(practicePanel),
                              static_cast<QWidget *>(constructionPanel)})
-        layout->addWidget(inPlace, descriptionPlace);
+        layout->addWidget(inPlace, descriptionPlace, descriptionUpright);
 
     auto *hourList = new HourList(this);
     hourList->setObjectName(u"List1(1)"_s);
     hourList->setModel(hourRows(hourList));
     hourList->setAccessibleName(u"Час"_s);
-    layout->addWidget(hourList, twips(5280, 840, 975, 2055));
+    layout->addWidget(hourList, twips(5280, 840, 975, 2055), QRect(8, 334, 65, 270));
+    connect(layout, &DesignLayout::arrangementChanged, hourList,
+            [hourList](bool portrait) { hourList->setRowScale(portrait ? PortraitRowScale : 1); });
 
     const QRect dialRect = twips(120, 480, 4000, 4000);
     auto *dial = new ClockDial(dialRect.size(), this);
     setBackground(*dial, DialColour);
     dial->setMarkerPicture(&markerIcon);
-    layout->addWidget(dial, dialRect);
+    layout->addWidget(dial, dialRect, QRect(QPoint(8, 32), dialRect.size()));
 
-    layout->addWidget(makeLabel(this, u"Label1(2)"_s, u"Ravelinta"_s, HeadingColour), twips(840, 0, 5535, 375));
-    layout->addWidget(makeLabel(this, u"Label1(0)"_s, u"Час"_s, HeadingColour), twips(5280, 480, 975, 405));
+    layout->addWidget(makeLabel(this, u"Label1(2)"_s, u"Ravelinta"_s, HeadingColour), twips(840, 0, 5535, 375),
+                      QRect(8, 0, 267, 25));
+    layout->addWidget(makeLabel(this, u"Label1(0)"_s, u"Час"_s, HeadingColour), twips(5280, 480, 975, 405),
+                      QRect(8, 307, 65, 27));
     // A list box stands above the label over which it reaches.
     hourList->raise();
     setTabOrder(dial, hourList);
@@ -125,7 +135,7 @@ MainWindow::MainWindow(QWidget *parent)
     // Beside the caption, below the list: the steps for a mouse and a finger.
     auto *stepButtons = new StepButtons(*commands->firstStep(), *commands->previousStep(), *commands->nextStep(),
                                         *commands->lastStep(), this);
-    layout->addWidget(stepButtons, twips(4380, 3780, 2775, 660));
+    layout->addWidget(stepButtons, twips(4380, 3780, 2775, 660), QRect(81, 560, 194, 44));
     stepButtons->hide();
     connect(commands->construction(), &QAction::toggled, stepButtons, &StepButtons::setVisible);
     connect(commands->construction(), &QAction::toggled, construction, &ConstructionView::setShown);

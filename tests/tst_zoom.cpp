@@ -5,6 +5,7 @@
 #include "app/helpdialog.h"
 #include "app/mainwindow.h"
 #include "app/menubutton.h"
+#include "app/signbutton.h"
 #include "app/windowcommands.h"
 #include "windowsupport.h"
 #include "widgets/hourlist.h"
@@ -38,6 +39,7 @@ private slots:
     void fullScreenKeptWhereTheWindowIsTheScreen();
     void fullScreenShowsItsWayOut();
     void helpListsEveryCommand();
+    void uprightOnAPhone();
 
 private:
     void zoomIn(int steps)
@@ -430,6 +432,27 @@ void TestZoom::helpListsEveryCommand()
     QVERIFY(!text->textCursor().hasSelection());
     QTest::keyClick(help->findChild<QTextEdit *>(), Qt::Key_Escape);
     QTRY_VERIFY(!help->isVisible());
+}
+
+void TestZoom::uprightOnAPhone()
+{
+    // A phone held upright, 390 x 844: the dial across the width, the list
+    // and the description side by side below it, the list's rows a
+    // fingertip high. Back at its own size, the window is as it was.
+    MainWindow &window = *m_window;
+    const QSize ownSize = window.size();
+    const QImage atStart = window.grab().toImage();
+    window.resize(390, 844);
+    const QRect dial = dialOf(window).geometry();
+    auto *list = control<HourList>(window, u"List1(1)"_s);
+    const QRect text = control(window, u"Text1"_s)->geometry();
+    QTRY_COMPARE_GE(dialOf(window).width(), 360);
+    QCOMPARE_GT(list->geometry().top(), dial.bottom());
+    QCOMPARE_GT(text.top(), dial.bottom());
+    QCOMPARE_GT(text.left(), list->geometry().right());
+    QTRY_COMPARE_GE(list->visualRect(list->model()->index(0, 0)).height(), SignButton::SmallestSide);
+    window.resize(ownSize);
+    QTRY_COMPARE(window.grab().toImage(), atStart);
 }
 
 QTEST_MAIN(TestZoom)

@@ -13,6 +13,9 @@ constexpr int TwipsPerPixel = 15;
 
 // Smaller than this the texts can no longer be read.
 constexpr double MinimumZoom = 0.5;
+// How much larger the upright arrangement must be drawn to be used: an area
+// near square keeps the first.
+constexpr double PortraitGain = 1.25;
 
 QRect scaled(QRect design, qreal zoom, QPoint origin)
 {
@@ -41,16 +44,16 @@ DesignLayout::~DesignLayout()
         delete item.item;
 }
 
-void DesignLayout::addWidget(QWidget *widget, QRect design)
+void DesignLayout::addWidget(QWidget *widget, QRect design, QRect portrait)
 {
     addChildWidget(widget);
-    m_items.append({new QWidgetItem(widget), design});
+    m_items.append({new QWidgetItem(widget), design, portrait});
     invalidate();
 }
 
 void DesignLayout::addItem(QLayoutItem *item)
 {
-    m_items.append({item, QRect(QPoint(), item->sizeHint())});
+    m_items.append({item, QRect(QPoint(), item->sizeHint()), QRect(QPoint(), item->sizeHint())});
 }
 
 QLayoutItem *DesignLayout::itemAt(int index) const
@@ -71,14 +74,22 @@ QSize DesignLayout::minimumSize() const
 void DesignLayout::setGeometry(const QRect &rect)
 {
     QLayout::setGeometry(rect);
-    const qreal zoom = dial::fittingZoom(m_design, rect.size());
+    const qreal landscape = dial::fittingZoom(m_design, rect.size());
+    const qreal upright = m_portraitDesign.isEmpty() ? 0 : dial::fittingZoom(m_portraitDesign, rect.size());
+    const bool portrait = upright > landscape * PortraitGain;
+    if (portrait != m_portrait) {
+        m_portrait = portrait;
+        emit arrangementChanged(portrait);
+    }
+    const qreal zoom = portrait ? upright : landscape;
     if (zoom != m_zoom) {
         m_zoom = zoom;
         emit zoomChanged(zoom);
     }
+    const QSize design = portrait ? m_portraitDesign : m_design;
     const QPoint origin = rect.topLeft()
-            + QPoint((rect.width() - qRound(m_design.width() * zoom)) / 2,
-                     (rect.height() - qRound(m_design.height() * zoom)) / 2);
+            + QPoint((rect.width() - qRound(design.width() * zoom)) / 2,
+                     (rect.height() - qRound(design.height() * zoom)) / 2);
     for (const Item &item : std::as_const(m_items))
-        item.item->setGeometry(scaled(item.design, zoom, origin));
+        item.item->setGeometry(scaled(portrait ? item.portrait : item.design, zoom, origin));
 }

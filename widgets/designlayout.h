@@ -21,9 +21,14 @@ public:
     explicit DesignLayout(QSize design, QWidget *parent = nullptr);
     ~DesignLayout() override;
 
-    void addWidget(QWidget *widget, QRect design);
+    // A second arrangement, for an area much taller than wide (a phone held
+    // upright), designed at `design`: used where it is drawn larger than
+    // the first by a clear margin. Each widget then has a place in both.
+    void setPortraitDesign(QSize design) { m_portraitDesign = design; }
+    void addWidget(QWidget *widget, QRect design, QRect portrait = {});
     qreal zoom() const { return m_zoom; }
     QSize designSize() const { return m_design; }
+    bool isPortrait() const { return m_portrait; }
 
     void addItem(QLayoutItem *item) override;
     int count() const override { return int(m_items.size()); }
@@ -34,17 +39,21 @@ public:
     void setGeometry(const QRect &rect) override;
 
 signals:
-    // Before the widgets are placed at a new zoom.
+    // Before the widgets are placed at a new zoom, or in the other arrangement.
     void zoomChanged(qreal zoom);
+    void arrangementChanged(bool portrait);
 
 private:
     struct Item
     {
         QLayoutItem *item = nullptr;
         QRect design;
+        QRect portrait;
     };
 
     QSize m_design;
+    QSize m_portraitDesign;
+    bool m_portrait = false;
     QList<Item> m_items;
     qreal m_zoom = 1;
 };

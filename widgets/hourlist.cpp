@@ -1,5 +1,7 @@
 #include "widgets/hourlist.h"
 
+#include "widgets/scaledrowdelegate.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -14,6 +16,8 @@ HourList::HourList(QWidget *parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_rows = new ScaledRowDelegate(this);
+    setItemDelegate(m_rows);
     // A finger that slides scrolls the rows, with a flick, as a tablet's
     // lists do; a tap chooses as a click does.
     QScroller::grabGesture(viewport(), QScroller::TouchGesture);
@@ -32,6 +36,14 @@ void HourList::setModel(QAbstractItemModel *model)
 void HourList::choose()
 {
     emit chosen(currentRow(), !m_stepping);
+}
+
+void HourList::setRowScale(qreal scale)
+{
+    if (qFuzzyCompare(scale, m_rows->scale()))
+        return;
+    m_rows->setScale(scale);
+    scheduleDelayedItemsLayout(); // the rows measured again
 }
 
 int HourList::currentRow() const

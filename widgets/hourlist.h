@@ -2,6 +2,8 @@
 
 #include <QListView>
 
+class ScaledRowDelegate;
+
 // The hour list: a single-choice list of text rows that acts like a native
 // list box. Keyboard focus coming in selects nothing, and from there each
 // key goes where it says (End to the last row). Only the left button
@@ -22,6 +24,8 @@ public:
 
     // The selected row counted from 0, or -1 when none is selected.
     int currentRow() const;
+    // Rows `scale` times as tall as the type makes them, for a finger.
+    void setRowScale(qreal scale);
 
 signals:
     // The user chose `row`; `answers` unless a key other than Space or
@@ -48,5 +52,6 @@ private:
     bool m_stepping = false; // a key moves the choice
     bool m_pressed = false;  // the left button is down on the list: the choice comes on release
     int m_rowAtPress = -1;
+    ScaledRowDelegate *m_rows = nullptr;
     QPoint m_touchedAt;     // where a finger went down: a tap chooses there, a slide scrolls
 };
