@@ -29,6 +29,10 @@ const menuAt = (point) => ({ x: point.x + 8, y: point.y + 8, width: 100, height:
 const BelowMenuButton = { x: 800, y: 90, width: 200, height: 40 };
 const Middle = { x: 440, y: 340, width: 140, height: 80 }; // where the help opens
 const MarkerMs = 1300;
+// On a phone held upright, 390 x 844, where the window is at 138 %: the
+// list's third row, and the marker of 3 beside its dot.
+const PhoneRow3 = { x: 40, y: 575 };
+const PhoneMarkerOf3 = { x: 300, y: 200, width: 60, height: 60 };
 
 let page;
 let cdp;
@@ -284,6 +288,33 @@ async function main() {
   shown = await changes(besideHour(Hour3), () => touch(Hour3, 80), 300);
   const running = await page.evaluate(() => document.getElementById('status').style.display === 'none');
   check('after Ctrl+Q the page still answers a tap', shown.changed && running);
+
+  // On a phone held upright the window fills the page's width: the dial
+  // reaches across it, and a tap on the list's third row, a fingertip
+  // high, chooses 3.
+  await page.setViewport({ width: 390, height: 844, isMobile: true, hasTouch: true });
+  await page.reload();
+  await loaded();
+  const dialAcross = await page.evaluate(async (png) => {
+    const image = new Image();
+    image.src = `data:image/png;base64,${png}`;
+    await image.decode();
+    const canvas = document.createElement('canvas');
+    canvas.width = image.width;
+    canvas.height = image.height;
+    const context = canvas.getContext('2d');
+    context.drawImage(image, 0, 0);
+    const row = context.getImageData(0, 120, image.width, 1).data; // across the dial, between its dots
+    let dial = 0;
+    for (let x = 0; x < image.width; ++x)
+      dial += row[4 * x] === 128 && row[4 * x + 1] === 128 && row[4 * x + 2] === 255;
+    return dial;
+  }, await page.screenshot({ encoding: 'base64', captureBeyondViewport: false }));
+  if (dialAcross < 350)
+    console.log(`  the dial takes ${dialAcross} of 390 pixels across`);
+  shown = await changes(PhoneMarkerOf3, () => touch(PhoneRow3, 80), 300);
+  check('on a phone held upright the dial fills the width and a row is a fingertip high',
+        dialAcross >= 350 && shown.changed);
 
   browser.disconnect();
   console.log(failures ? `${failures} check(s) failed` : 'all checks passed');
