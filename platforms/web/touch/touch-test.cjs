@@ -67,6 +67,22 @@ async function touch(point, holdMs, moveBy = 0) {
   await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
 }
 
+// The colours [r, g, b] the page shows at `points`, [x, y] each.
+async function pixels(points) {
+  const png = await page.screenshot({ encoding: 'base64', captureBeyondViewport: false });
+  return page.evaluate(async (data, at) => {
+    const image = new Image();
+    image.src = `data:image/png;base64,${data}`;
+    await image.decode();
+    const canvas = document.createElement('canvas');
+    canvas.width = image.width;
+    canvas.height = image.height;
+    const context = canvas.getContext('2d');
+    context.drawImage(image, 0, 0);
+    return at.map(([x, y]) => Array.from(context.getImageData(x, y, 1, 1).data.slice(0, 3)));
+  }, png, points);
+}
+
 // Every name in the page's accessibility tree, as a screen reader finds it.
 async function accessibleNames() {
   const names = [];
@@ -295,21 +311,8 @@ async function main() {
   await page.setViewport({ width: 390, height: 844, isMobile: true, hasTouch: true });
   await page.reload();
   await loaded();
-  const dialAcross = await page.evaluate(async (png) => {
-    const image = new Image();
-    image.src = `data:image/png;base64,${png}`;
-    await image.decode();
-    const canvas = document.createElement('canvas');
-    canvas.width = image.width;
-    canvas.height = image.height;
-    const context = canvas.getContext('2d');
-    context.drawImage(image, 0, 0);
-    const row = context.getImageData(0, 120, image.width, 1).data; // across the dial, between its dots
-    let dial = 0;
-    for (let x = 0; x < image.width; ++x)
-      dial += row[4 * x] === 128 && row[4 * x + 1] === 128 && row[4 * x + 2] === 255;
-    return dial;
-  }, await page.screenshot({ encoding: 'base64', captureBeyondViewport: false }));
+  const across = await pixels(Array.from({ length: 390 }, (_, x) => [x, 120])); // between the dial's dots
+  const dialAcross = across.filter((pixel) => pixel[0] === 128 && pixel[1] === 128 && pixel[2] === 255).length;
   if (dialAcross < 350)
     console.log(`  the dial takes ${dialAcross} of 390 pixels across`);
   shown = await changes(PhoneMarkerOf3, () => touch(PhoneRow3, 80), 300);
