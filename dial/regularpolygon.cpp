@@ -65,7 +65,7 @@ bool isConstructible(int n)
     if (n < 3)
         return false;
     const QList<PrimePower> factors = primeFactors(n);
-    return std::all_of(factors.begin(), factors.end(), [](const PrimePower &factor) {
+    return std::all_of(factors.begin(), factors.end(), [](PrimePower factor) {
         return factor.prime == 2 || (isFermatPrime(factor.prime) && factor.power == 1);
     });
 }
@@ -117,7 +117,9 @@ QString interiorAngleText(int n, const QLocale &locale)
     // Two decimals are exact where the denominator divides 100.
     const bool exact = Hundredths % denominator == 0;
     const double value = std::round(double(numerator) * Hundredths / denominator) / Hundredths;
-    return formula + u"%1/%2° %3 %4°"_s.arg(numerator).arg(denominator).arg(exact ? u"="_s : u"≈"_s).arg(numberToText(value, locale));
+    return formula
+        + u"%1/%2° %3 %4°"_s.arg(QString::number(numerator), QString::number(denominator), exact ? u"="_s : u"≈"_s,
+                                 numberToText(value, locale));
 }
 
 QList<QPointF> polygonCorners(QPointF centre, double radius, int n)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QTypeInfo>
 #include <QLocale>
 #include <QPointF>
 #include <QString>
@@ -44,3 +45,5 @@ QString interiorAngleText(int n, const QLocale &locale = QLocale());
 QList<QPointF> polygonCorners(QPointF centre, double radius, int n);
 
 } // namespace dial
+
+Q_DECLARE_TYPEINFO(dial::PrimePower, Q_PRIMITIVE_TYPE);
