@@ -29,6 +29,8 @@ const menuAt = (point) => ({ x: point.x + 8, y: point.y + 8, width: 100, height:
 const BelowMenuButton = { x: 800, y: 90, width: 200, height: 40 };
 const Middle = { x: 440, y: 340, width: 140, height: 80 }; // where the help opens
 const MarkerMs = 1300;
+// A button's row in a dialog, its margins included, at 100 % and more.
+const ButtonRowPixels = 40;
 // On a phone held upright, 390 x 844, where the window is at 138 %: the
 // list's third row, and the marker of 3 beside its dot.
 const PhoneRow3 = { x: 40, y: 575 };
@@ -81,6 +83,36 @@ async function pixels(points) {
     context.drawImage(image, 0, 0);
     return at.map(([x, y]) => Array.from(context.getImageData(x, y, 1, 1).data.slice(0, 3)));
   }, png, points);
+}
+
+// The rows of the page's lower half, lowest first, that hold a line of a
+// frame's grey at least 40 pixels long in its right half (where a dialog's
+// button stands).
+async function greyEdges(width, height) {
+  const png = await page.screenshot({ encoding: 'base64', captureBeyondViewport: false });
+  return page.evaluate(async (data, w, h) => {
+    const image = new Image();
+    image.src = `data:image/png;base64,${data}`;
+    await image.decode();
+    const canvas = document.createElement('canvas');
+    canvas.width = w;
+    canvas.height = h;
+    const context = canvas.getContext('2d');
+    context.drawImage(image, 0, 0);
+    const all = context.getImageData(0, 0, w, h).data;
+    const rows = [];
+    for (let y = h - 1; y >= h / 2; --y) {
+      let run = 0;
+      for (let x = Math.floor(w / 2); x < w && run < 40; ++x) {
+        const i = 4 * (y * w + x);
+        const grey = all[i] < 200 && Math.abs(all[i] - all[i + 1]) < 8 && Math.abs(all[i] - all[i + 2]) < 8;
+        run = grey ? run + 1 : 0;
+      }
+      if (run >= 40)
+        rows.push(y);
+    }
+    return rows;
+  }, png, width, height);
 }
 
 // Every name in the page's accessibility tree, as a screen reader finds it.
@@ -304,6 +336,23 @@ async function main() {
   shown = await changes(besideHour(Hour3), () => touch(Hour3, 80), 300);
   const running = await page.evaluate(() => document.getElementById('status').style.display === 'none');
   check('after Ctrl+Q the page still answers a tap', shown.changed && running);
+
+  // The help stands wholly on the page at every size a school's screen
+  // has: its own lower edge shows, below the row of its button.
+  for (const [width, height] of [[1024, 768], [1366, 768], [1920, 1080]]) {
+    await page.setViewport({ width, height });
+    await sleep(1500);
+    key('F1');
+    await sleep(1000);
+    const edges = await greyEdges(width, height);
+    key('Escape');
+    await sleep(500);
+    // The help's lower edge, the lowest, then its text's, a button's row above.
+    const whole = edges.length >= 2 && edges[0] - edges.find((y) => y < edges[0] - 1) >= ButtonRowPixels;
+    if (!whole)
+      console.log(`  at ${width} x ${height}: long grey lines at ${edges.slice(0, 6)}`);
+    check(`the help is whole at ${width} x ${height}`, whole);
+  }
 
   // On a phone held upright the window fills the page's width: the dial
   // reaches across it, and a tap on the list's third row, a fingertip
