@@ -28,7 +28,6 @@ public:
     void addWidget(QWidget *widget, QRect design, QRect portrait = {});
     qreal zoom() const { return m_zoom; }
     QSize designSize() const { return m_design; }
-    bool isPortrait() const { return m_portrait; }
 
     void addItem(QLayoutItem *item) override;
     int count() const override { return int(m_items.size()); }
